@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QPushButton>
+
+// A push button that shows one 32 by 32 icon centred and no text; the icon
+// is greyed while the button is disabled.
+class PictureButton : public QPushButton {
+    Q_OBJECT
+public:
+    PictureButton(const QIcon& icon, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
