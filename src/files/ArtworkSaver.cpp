@@ -1,0 +1,43 @@
+#include "files/ArtworkSaver.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageWriter>
+#include <QSaveFile>
+
+SaveTarget saveTarget(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.isDir()) return SaveTarget::Folder;
+    if (!info.exists()) return SaveTarget::Free;
+    if (!info.isFile()) return SaveTarget::NotAFile;
+    return info.size() == 0 ? SaveTarget::Free : SaveTarget::NonEmpty;
+}
+
+SaveProblem saveArtwork(const CanvasImage& image, const QString& path)
+{
+    switch (saveTarget(path)) {
+    case SaveTarget::Folder: return SaveProblem::Folder;
+    case SaveTarget::NotAFile: return SaveProblem::NotAFile;
+    case SaveTarget::Free:
+    case SaveTarget::NonEmpty: break;
+    }
+
+    // A link keeps pointing where it did: QSaveFile replaces the file it names.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        const QFileInfo info(path);
+        return info.absoluteDir().exists() ? SaveProblem::NotWritable : SaveProblem::MissingFolder;
+    }
+    // The canvas's 0x00BBGGRR is RGBX8888 in memory; with no alpha to keep,
+    // Qt's writer makes a 24-bit bitmap of it.
+    const QImage view(reinterpret_cast<const uchar*>(image.data()), CanvasImage::kWidth, CanvasImage::kHeight,
+                      static_cast<qsizetype>(CanvasImage::kStride * sizeof(Colour)), QImage::Format_RGBX8888);
+    QImageWriter writer(&file, "bmp");
+    if (!writer.write(view)) {
+        file.cancelWriting();
+        return SaveProblem::WriteFailed;
+    }
+    return file.commit() ? SaveProblem::None : SaveProblem::WriteFailed;
+}
