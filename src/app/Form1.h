@@ -120,4 +120,6 @@ private:
     Platform& m_platform;
     QPointer<frmAbout> m_about;
     bool m_placed = false;
+    // While a canvas mouse handler runs: what it has painted and not yet shown.
+    PixelRect* m_unshown = nullptr;
 };
