@@ -1,6 +1,7 @@
 #include "files/ArtworkSaver.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
@@ -22,6 +23,12 @@ SaveProblem saveArtwork(const CanvasImage& image, const QString& path)
     case SaveTarget::NotAFile: return SaveProblem::NotAFile;
     case SaveTarget::Free:
     case SaveTarget::NonEmpty: break;
+    }
+    // A file we may not write stays, though its folder would let a new one
+    // take its place.
+    if (QFileInfo::exists(path)) {
+        QFile existing(path);
+        if (!existing.open(QIODevice::ReadWrite | QIODevice::ExistingOnly)) return SaveProblem::NotWritable;
     }
 
     // A link keeps pointing where it did: QSaveFile replaces the file it names.
