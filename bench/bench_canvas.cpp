@@ -1,0 +1,95 @@
+#include "app/Form1.h"
+#include "support/ScriptedPlatform.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+constexpr Colour kRed = 0x000000FF;
+constexpr Colour kBlue = 0x00FF0000;
+
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    long paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+// A shown window with a white picture open, the pencil at its largest.
+std::unique_ptr<Form1> paintingForm(ScriptedPlatform& platform)
+{
+    auto form = std::make_unique<Form1>(platform);
+    form->Form_Load();
+    form->show();
+    QCoreApplication::processEvents();
+    form->PictureLoaded = 1;
+    CanvasImage& canvas = form->Picture1->image();
+    std::fill_n(canvas.data(), CanvasImage::kWidth * CanvasImage::kHeight, kWhite);
+    form->Picture1->Refresh();
+    form->Command3_Click(0);
+    form->Label3_Click(2);
+    QCoreApplication::processEvents();
+    return form;
+}
+
+void BM_StrokeDiagonalSize2(benchmark::State& state)
+{
+    ScriptedPlatform platform;
+    const auto form = paintingForm(platform);
+    bool red = false;
+    for (auto _ : state) {
+        // Each stroke in the other colour, so every stamp really paints.
+        red = !red;
+        form->Picture1->image().setFillColour(red ? kRed : kBlue);
+        form->Picture1_MouseDown(1, 0, 0.0f, 0.0f);
+        form->Picture1_MouseMove(1, 0, 684.0f, 556.0f);
+        form->Picture1_MouseUp(1, 0, 684.0f, 556.0f);
+        state.PauseTiming();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+    benchmark::DoNotOptimize(form->Picture1->image().pixel(342, 278));
+}
+BENCHMARK(BM_StrokeDiagonalSize2)->Unit(benchmark::kMicrosecond);
+
+void BM_DragStepRepaint(benchmark::State& state)
+{
+    ScriptedPlatform platform;
+    const auto form = paintingForm(platform);
+    PaintCounter counter(form->Picture1);
+    form->Picture1_MouseDown(1, 0, 300.0f, 300.0f);
+    form->Picture1_MouseMove(1, 0, 301.0f, 300.0f);
+    QCoreApplication::processEvents();
+    if (counter.paints == 0) {
+        state.SkipWithError("a drag step did not repaint the canvas");
+        return;
+    }
+    counter.paints = 0;
+    bool red = false;
+    float x = 301.0f;
+    for (auto _ : state) {
+        red = !red;
+        form->Picture1->image().setFillColour(red ? kRed : kBlue);
+        x = x == 301.0f ? 300.0f : 301.0f;
+        form->Picture1_MouseMove(1, 0, x, 300.0f);
+        QCoreApplication::processEvents();
+    }
+    form->Picture1_MouseUp(1, 0, x, 300.0f);
+    state.counters["paints_per_step"] =
+        benchmark::Counter(static_cast<double>(counter.paints) / static_cast<double>(state.iterations()));
+}
+BENCHMARK(BM_DragStepRepaint)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
