@@ -6,8 +6,6 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
-#include <algorithm>
-#include <memory>
 
 namespace {
 
@@ -17,12 +15,15 @@ const QString kConfirmTitle = QStringLiteral("Pintaro v1.0");
 
 QString openProblemText(OpenProblem problem)
 {
+    if (problem == OpenProblem::Refused)
+        return QStringLiteral("BMP File Selected Can't Be") + kLineBreak + QStringLiteral("Used With This Program");
     QString reason;
     switch (problem) {
     case OpenProblem::Folder: reason = QStringLiteral("The Name Chosen Is A Folder"); break;
     case OpenProblem::NotAFile: reason = QStringLiteral("The Name Chosen Is Not A File"); break;
     case OpenProblem::Unreadable: reason = QStringLiteral("The File Can't Be Read"); break;
     case OpenProblem::Damaged: reason = QStringLiteral("The File Is Damaged Or Incomplete"); break;
+    case OpenProblem::Refused:
     case OpenProblem::None: break;
     }
     return QStringLiteral("This Picture Can't Be Opened") + kLineBreak + reason;
@@ -61,30 +62,12 @@ void Form1::Command2_Click()
     const QString path = CommonDialog1.fileName();
     if (path.isEmpty()) return;
 
-    const auto refuse = [this](const QString& text) {
-        m_platform.messageBox(this, text, kErrorTitle, MessageIcon::Critical, MessageButtons::Ok);
-    };
-    // The check opens and may delete what it is given, so folders and
-    // devices never reach it.
-    if (const OpenProblem problem = fileSystemProblem(path); problem != OpenProblem::None) {
-        refuse(openProblemText(problem));
-        return;
-    }
-    if (Module1::CheckBitmapFile(nativePath(path))) {
-        refuse(QStringLiteral("BMP File Selected Can't Be") + kLineBreak + QStringLiteral("Used With This Program"));
-        return;
-    }
-
-    // The whole new canvas is built aside, so a picture that fails half way
-    // leaves the child's work as it was.
-    CanvasImage& canvas = Picture1->image();
-    const auto next = std::make_unique<CanvasImage>(canvas.background());
-    const OpenedPicture opened = composeOpenedCanvas(path, *next);
+    const OpenedPicture opened = openPicture(path, Picture1->image());
     if (opened.problem != OpenProblem::None) {
-        refuse(openProblemText(opened.problem));
+        m_platform.messageBox(this, openProblemText(opened.problem), kErrorTitle, MessageIcon::Critical,
+                              MessageButtons::Ok);
         return;
     }
-    std::copy_n(next->data(), std::size_t{CanvasImage::kWidth} * CanvasImage::kHeight, canvas.data());
     if (opened.drawOutcome == Module1::DrawOutcome::InvalidSignature)
         m_platform.messageBox(this, QStringLiteral(" Invalid BMP File"), QString(), MessageIcon::None,
                               MessageButtons::Ok);

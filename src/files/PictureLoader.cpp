@@ -88,17 +88,32 @@ LoadedPicture loadPicture(const QString& path)
     return {OpenProblem::None, image};
 }
 
-OpenedPicture composeOpenedCanvas(const QString& path, CanvasImage& next)
+OpenedPicture openPicture(const QString& path, CanvasImage& canvas)
 {
+    // The check opens and may delete what it is given, so folders and
+    // devices never reach it.
+    if (const OpenProblem problem = fileSystemProblem(path); problem != OpenProblem::None)
+        return {problem, Module1::DrawOutcome::Drawn};
+    if (Module1::CheckBitmapFile(nativePath(path))) return {OpenProblem::Refused, Module1::DrawOutcome::Drawn};
     const LoadedPicture loaded = loadPicture(path);
     if (loaded.problem != OpenProblem::None) return {loaded.problem, Module1::DrawOutcome::Drawn};
 
+    // The decoder paints only row 0. It paints a stand-in that holds row 0 as
+    // the canvas will have it, so the canvas itself changes only once nothing
+    // can fail any more. Kept between opens: a fresh one costs more than the load.
+    static CanvasImage topRow;
     const QImage& picture = loaded.image;
-    next.setBackgroundPicture(reinterpret_cast<const Colour*>(picture.constBits()), picture.width(),
-                              picture.height(), static_cast<std::size_t>(picture.bytesPerLine()) / sizeof(Colour));
-    next.bitBlt(0, 0, CanvasImage::kWidth, CanvasImage::kHeight, 0, -1);
-    const Module1::DrawOutcome outcome = Module1::DrawBitmapFile(nativePath(path), next);
+    const auto* pixels = reinterpret_cast<const Colour*>(picture.constBits());
+    const int shown = std::min(picture.width(), CanvasImage::kWidth);
+    for (int x = 0; x < CanvasImage::kWidth; ++x)
+        topRow.storePixel(x, 0, x < shown ? pixels[x] & 0x00FFFFFF : canvas.background());
+    const Module1::DrawOutcome outcome = Module1::DrawBitmapFile(nativePath(path), topRow);
     if (outcome == Module1::DrawOutcome::ReadFailure) return {OpenProblem::Unreadable, outcome};
+
+    canvas.setBackgroundPicture(pixels, picture.width(), picture.height(),
+                                static_cast<std::size_t>(picture.bytesPerLine()) / sizeof(Colour));
+    canvas.bitBlt(0, 0, CanvasImage::kWidth, CanvasImage::kHeight, 0, -1);
+    std::copy_n(topRow.data(), CanvasImage::kWidth, canvas.data());
     return {OpenProblem::None, outcome};
 }
 

@@ -13,6 +13,7 @@
 // Why a picture could not be opened, beyond what the bitmap check refuses.
 enum class OpenProblem {
     None,
+    Refused,     // the bitmap check says the program cannot use it
     Folder,      // the name chosen is a folder
     NotAFile,    // a device, pipe or socket: reading it could hang or never end
     Unreadable,  // the file system would not let the file be read
@@ -49,11 +50,10 @@ struct OpenedPicture {
     Module1::DrawOutcome drawOutcome = Module1::DrawOutcome::Drawn;
 };
 
-// Builds in `next` the canvas an open of `path` leaves: the picture from the
-// top-left corner, moved down one row, and row 0 drawn by the program's own
-// decoder. `next` should start as the canvas's background; on a problem its
-// contents are unspecified and the real canvas must not take them.
-OpenedPicture composeOpenedCanvas(const QString& path, CanvasImage& next);
+// The whole open of a chosen path, short of the dialog and the screen. The
+// canvas takes the new picture only once all of it is in hand: on any
+// problem it is left exactly as it was.
+OpenedPicture openPicture(const QString& path, CanvasImage& canvas);
 
 // The path as the bitmap module takes it: the file system's own encoding.
 std::string nativePath(const QString& path);

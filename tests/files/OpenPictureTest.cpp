@@ -186,11 +186,19 @@ TEST_F(OpenPictureTest, DamagedPictureIsRefusedWholeAndChangesNothing)
     flat.planes = 0;  // the check ignores planes; Qt's reader refuses them
     TestPicture flatCore = flat;
     flatCore.headerSize = 12;
+    TestPicture mono;
+    mono.bitCount = 1;
+    mono.height = 556;
+    TestPicture monoCore = mono;
+    monoCore.headerSize = 12;
+    const auto shortened = [](const TestPicture& p) { return p.bytes().chopped(1); };
     QByteArray farOffset = whole;
     farOffset[11] = 0x10;  // pixel data said to start 4 KiB further on
     const std::vector<std::pair<const char*, QByteArray>> damaged = {
-        {"one byte short", whole.left(whole.size() - 1)},
+        {"one byte short", whole.chopped(1)},
         {"missing rows", whole.left(whole.size() - 2056 * 100)},
+        {"1-bit one byte short", shortened(mono)},
+        {"1-bit core header one byte short", shortened(monoCore)},
         {"headers only", whole.left(54)},
         {"pixels beyond the end", farOffset},
         {"unreadable info header", flat.bytes()},
