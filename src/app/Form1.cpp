@@ -1,6 +1,7 @@
 #include "app/Form1.h"
 
 #include "about/frmAbout.h"
+#include "app/DialogFont.h"
 
 #include <QEvent>
 #include <QIcon>
@@ -34,13 +35,7 @@ Form1::Form1(Platform& platform, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("The Tovella Vadovov Rurira Pintaro v1.0"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/window.xpm")));
-    // MS Sans Serif 8.25 point is 11 pixels at 96 dots per inch; the layout is in pixels.
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
-    font.setPixelSize(11);
-    font.setWeight(QFont::Normal);
-    setFont(font);
+    setFont(dialogFont());
     setAutoFillBackground(true);
     resize(800, 600);
     createControls();

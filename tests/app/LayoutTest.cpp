@@ -1,0 +1,123 @@
+#include "support/FormFixture.h"
+
+#include <QFontMetrics>
+#include <QImage>
+#include <QLabel>
+#include <QTest>
+
+namespace {
+
+struct Expected {
+    const char* name;
+    QRect place;
+    const char* text;
+    const char* toolTip;
+};
+
+// Every control of the window at its pixel place, with caption and tooltip.
+const Expected kControls[] = {
+    {"Picture1", {8, 8, 689, 561}, nullptr, ""},
+    {"Shape2", {704, 8, 81, 121}, nullptr, nullptr},
+    {"Label7", {712, 16, 65, 17}, "Color Select", ""},
+    {"Label1_0", {712, 32, 17, 17}, nullptr, ""},
+    {"Label1_1", {736, 32, 17, 17}, nullptr, ""},
+    {"Label1_2", {760, 32, 17, 17}, nullptr, ""},
+    {"Label1_3", {712, 56, 17, 17}, nullptr, ""},
+    {"Label1_4", {736, 56, 17, 17}, nullptr, ""},
+    {"Label1_5", {760, 56, 17, 17}, nullptr, ""},
+    {"Label1_6", {712, 80, 17, 17}, nullptr, ""},
+    {"Label1_7", {736, 80, 17, 17}, nullptr, ""},
+    {"Label1_8", {760, 80, 17, 17}, nullptr, ""},
+    {"Command1", {712, 104, 65, 17}, "More Colors", ""},
+    {"Shape4", {704, 136, 81, 49}, nullptr, nullptr},
+    {"Label5", {712, 144, 65, 17}, "Current Color", ""},
+    {"Label6", {712, 160, 65, 17}, nullptr, ""},
+    {"Shape6", {704, 192, 81, 153}, nullptr, nullptr},
+    {"Label2", {712, 200, 65, 17}, "Paint Tools", ""},
+    {"Command3_0", {712, 216, 65, 25}, "", "Use This Tool To Draw"},
+    {"Command3_1", {712, 248, 65, 25}, "", "Use This Tool To Fill"},
+    {"Command3_2", {712, 280, 65, 25}, "", "Use This Tool to Erase"},
+    {"Command3_3", {712, 312, 65, 25}, "", "Use This Tool For Color Grabbing"},
+    {"Shape3", {704, 352, 81, 65}, nullptr, nullptr},
+    {"Label4", {712, 360, 65, 17}, "Pencil Sizes", ""},
+    {"Label3_0", {716, 384, 9, 9}, nullptr, ""},
+    {"Label3_1", {734, 384, 13, 13}, nullptr, ""},
+    {"Label3_2", {756, 384, 17, 17}, nullptr, ""},
+    {"Shape7", {704, 424, 81, 105}, nullptr, nullptr},
+    {"Label8", {712, 432, 65, 33}, "Picture Management", ""},
+    {"Command2", {712, 464, 65, 25}, "", "Click Here To Open A New Image"},
+    {"Command4", {712, 496, 65, 25}, "", "Click Here To Save Your Work"},
+    {"Shape8", {704, 536, 81, 33}, nullptr, nullptr},
+    {"Command6", {712, 544, 33, 17}, "?", "About This Program"},
+    {"Command5", {744, 544, 33, 17}, "Exit", "Exit This Program"},
+};
+
+class LayoutTest : public FormFixture {};
+
+TEST_F(LayoutTest, EveryControlAtItsPlaceWithItsTexts)
+{
+    form = std::make_unique<Form1>(platform);
+    for (const Expected& e : kControls) {
+        SCOPED_TRACE(e.name);
+        auto* w = form->findChild<QWidget*>(QString::fromLatin1(e.name));
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(w->geometry(), e.place);
+        if (e.toolTip) { EXPECT_EQ(w->toolTip(), QString::fromLatin1(e.toolTip)); }
+        if (e.text) {
+            if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+                EXPECT_EQ(b->text(), QString::fromLatin1(e.text));
+            }
+            if (auto* l = qobject_cast<QLabel*>(w)) {
+                EXPECT_EQ(l->text(), QString::fromLatin1(e.text));
+            }
+        }
+    }
+    EXPECT_EQ(form->Shape1->geometry(), QRect(688, 552, 9, 17));
+}
+
+TEST_F(LayoutTest, CreatedStateBeforeStartUpSelects)
+{
+    form = std::make_unique<Form1>(platform);
+    EXPECT_FALSE(form->Command4->isEnabled());
+    for (auto* b : form->Command3) EXPECT_TRUE(b->isEnabled());
+    EXPECT_EQ(form->Label6->backColour(), form->backColour());
+    for (auto* s : form->Label3) EXPECT_EQ(s->backColour(), form->backColour());
+    const Colour palette[9] = {0x000080FF, 0x0000FFFF, 0x00FFFF00, 0x0000FF00, 0x00FF00FF,
+                               0x000000FF, 0x00FF0000, 0x00101010, 0x00FFFFFF};
+    for (int i = 0; i < 9; ++i) EXPECT_EQ(form->Label1[static_cast<std::size_t>(i)]->backColour(), palette[i]) << i;
+}
+
+TEST_F(LayoutTest, CaptionsFitTheirLabelsAndPictureManagementTakesTwoLines)
+{
+    form = std::make_unique<Form1>(platform);
+    const QFontMetrics metrics(form->Label8->font());
+    for (QLabel* l : {static_cast<QLabel*>(form->Label2), static_cast<QLabel*>(form->Label4),
+                      static_cast<QLabel*>(form->Label5), static_cast<QLabel*>(form->Label7)}) {
+        EXPECT_LE(metrics.horizontalAdvance(l->text()), l->width()) << l->text().toStdString();
+        EXPECT_LE(metrics.height(), l->height());
+        EXPECT_TRUE(l->alignment() & Qt::AlignHCenter);
+    }
+    EXPECT_LE(metrics.horizontalAdvance(QStringLiteral("Management")), 65);
+    EXPECT_GT(metrics.horizontalAdvance(QStringLiteral("Picture Management")), 65);
+    EXPECT_LE(2 * metrics.height(), 33);
+    EXPECT_TRUE(form->Label8->wordWrap());
+}
+
+TEST_F(LayoutTest, FramesAreOutlinesThatLetTheSwatchesShowThrough)
+{
+    ASSERT_TRUE(start());
+    const QImage shot = form->grab().toImage();
+    const auto at = [&](int x, int y) { return shot.pixelColor(x, y); };
+    // The selection frame surrounds swatch 6 (712, 80) without covering it.
+    EXPECT_EQ(at(720, 88), QColor(0, 0, 255));
+    EXPECT_EQ(at(710, 88), form->palette().color(QPalette::WindowText));
+    // Inside a group frame the window's own background shows.
+    EXPECT_EQ(at(704, 60), form->palette().color(QPalette::WindowText));
+    EXPECT_EQ(at(706, 60), form->palette().color(QPalette::Window));
+    // Frames take no clicks: what lies under a frame gets them.
+    EXPECT_EQ(form->childAt(720, 88), form->Label1[6]);
+    EXPECT_EQ(form->childAt(704, 60), nullptr);
+    EXPECT_EQ(form->childAt(712, 217), form->Command3[0]);
+}
+
+}  // namespace
