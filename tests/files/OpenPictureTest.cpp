@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QTest>
 
 #include <sys/stat.h>
 
@@ -68,6 +69,22 @@ TEST_F(OpenPictureTest, ProgramFolderHoldsTheExecutableWithLinksResolved)
     const QString exe = QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath();
     EXPECT_EQ(Form1::programFolder(), QFileInfo(exe).path());
     EXPECT_TRUE(QFileInfo(Form1::programFolder()).isDir());
+}
+
+TEST_F(OpenPictureTest, OpenButtonAndPressOnEmptyCanvasBothOpen)
+{
+    ASSERT_TRUE(writeFile(path(QStringLiteral("a.bmp")), TestPicture{}.bytes()));
+    platform.answerFileDialog(path(QStringLiteral("a.bmp")));
+    QTest::mouseClick(form->Picture1, Qt::LeftButton, {}, QPoint(60, 60));
+    ASSERT_EQ(platform.dialogs.size(), 1u);
+    EXPECT_EQ(platform.dialogs[0].action, DialogAction::Open);
+    EXPECT_EQ(form->PictureLoaded, 1);
+
+    // With a picture open a press paints instead; the button still opens.
+    QTest::mouseClick(form->Picture1, Qt::LeftButton, {}, QPoint(60, 60));
+    EXPECT_EQ(platform.dialogs.size(), 1u);
+    QTest::mouseClick(form->Command2, Qt::LeftButton);
+    EXPECT_EQ(platform.dialogs.size(), 2u);
 }
 
 TEST_F(OpenPictureTest, CancelChangesNothing)

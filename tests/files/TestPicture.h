@@ -72,9 +72,7 @@ struct TestPicture {
 
     // As Qt's reader renders it: the file's colour table for 1 bit.
     Colour loaded(int x, int y) const { return bitCount == 1 ? palette[value(x, y) ? 1 : 0] : value(x, y); }
-    // As the program's own decoder draws the top row: fixed black and white for 1 bit.
-    Colour topRow(int x) const
-    {
-        return bitCount == 1 ? (value(x, 0) ? kPureBlack : kWhite) : value(x, 0);
-    }
+    // As the program's own decoder draws the top row, which follows the
+    // file's colour table as the reader does.
+    Colour topRow(int x) const { return loaded(x, 0); }
 };
