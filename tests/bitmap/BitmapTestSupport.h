@@ -1,0 +1,166 @@
+#pragma once
+
+#include "../support/BmpBuilder.h"
+#include "raster/CanvasImage.h"
+
+#include <gtest/gtest.h>
+
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace bitmaptest {
+
+namespace fs = std::filesystem;
+
+// A fresh folder for one test, removed with everything in it afterwards.
+class TempDir {
+public:
+    TempDir()
+    {
+        std::string pattern = (fs::temp_directory_path() / "pintaro-bitmap-XXXXXX").string();
+        if (mkdtemp(pattern.data()) != nullptr) m_path = pattern;
+    }
+    ~TempDir()
+    {
+        std::error_code error;
+        if (!m_path.empty()) {
+            fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, error);
+            fs::remove_all(m_path, error);
+        }
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    bool valid() const { return !m_path.empty(); }
+    std::string path(const std::string& name) const { return (m_path / name).string(); }
+    const fs::path& root() const { return m_path; }
+
+private:
+    fs::path m_path;
+};
+
+// File permissions that bite even when the tests run as root: the override
+// capabilities leave this thread's effective set while the guard lives.
+class PermissionsBite {
+public:
+    PermissionsBite()
+    {
+        if (geteuid() != 0) {
+            m_works = true;
+            return;
+        }
+        if (syscall(SYS_capget, &m_header, m_saved) != 0) return;
+        __user_cap_data_struct reduced[2] = {m_saved[0], m_saved[1]};
+        reduced[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER));
+        m_dropped = syscall(SYS_capset, &m_header, reduced) == 0;
+        m_works = m_dropped;
+    }
+    ~PermissionsBite()
+    {
+        if (m_dropped) syscall(SYS_capset, &m_header, m_saved);
+    }
+    PermissionsBite(const PermissionsBite&) = delete;
+    PermissionsBite& operator=(const PermissionsBite&) = delete;
+
+    bool works() const { return m_works; }
+
+private:
+    __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct m_saved[2]{};
+    bool m_dropped = false;
+    bool m_works = false;
+};
+
+// Catches a file left open by the code under test.
+inline std::size_t openDescriptorCount()
+{
+    std::size_t count = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator("/proc/self/fd")) ++count;
+    return count;
+}
+
+inline bmp::Bytes readAll(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A full-size picture whose every stored row differs from its neighbours, so
+// a row read from the wrong place shows.
+struct TestPicture {
+    int bitCount = 24;
+    int height = CanvasImage::kHeight;
+    bool coreHeader = false;
+    std::vector<std::uint32_t> colourTable;  // for 1 bit; empty writes none
+
+    static std::uint32_t colourAt(std::size_t x, std::size_t storedRow)
+    {
+        return rgbColour(static_cast<int>(x * 7 + storedRow), static_cast<int>(storedRow * 3 + x / 3),
+                         static_cast<int>(x ^ storedRow));
+    }
+    static bool bitAt(std::size_t x, std::size_t storedRow) { return (x * 5 + storedRow) % 3 == 0; }
+
+    std::size_t rowLength() const { return bmp::rowLength(CanvasImage::kWidth, bitCount); }
+
+    bmp::BmpBuilder builder() const
+    {
+        bmp::BmpBuilder b;
+        if (coreHeader)
+            b.core({12, CanvasImage::kWidth, static_cast<std::int16_t>(height), 1, static_cast<std::uint16_t>(bitCount)});
+        else {
+            bmp::InfoHeader info;
+            info.height = height;
+            info.bitCount = static_cast<std::uint16_t>(bitCount);
+            b.info(info);
+        }
+        b.colourTable(colourTable);
+        b.rows(static_cast<std::size_t>(height), [this](std::size_t s) {
+            bmp::Bytes row;
+            if (bitCount == 1) {
+                std::vector<int> bits(CanvasImage::kWidth);
+                for (std::size_t x = 0; x < bits.size(); ++x) bits[x] = bitAt(x, s);
+                row = bmp::monochromeRow(bits, rowLength());
+                // Padding bits set: they must not reach any pixel.
+                row[85] = static_cast<std::uint8_t>(row[85] | 0x07);
+                row[86] = row[87] = 0xFF;
+            } else {
+                std::vector<std::uint32_t> colours(CanvasImage::kWidth);
+                for (std::size_t x = 0; x < colours.size(); ++x) colours[x] = colourAt(x, s);
+                row = bmp::trueColourRow(colours, rowLength());
+                row.back() = 0xEE;
+            }
+            return row;
+        });
+        return b;
+    }
+};
+
+// A canvas in a colour that no test picture paints.
+inline CanvasImage markedCanvas()
+{
+    CanvasImage canvas;
+    for (int y = 0; y < CanvasImage::kHeight; ++y)
+        for (int x = 0; x < CanvasImage::kWidth; ++x) canvas.storePixel(x, y, rgbColour(1, 2, 3));
+    return canvas;
+}
+
+inline std::vector<Colour> canvasRow(const CanvasImage& canvas, int y)
+{
+    return {canvas.data() + static_cast<std::size_t>(y) * CanvasImage::kStride,
+            canvas.data() + static_cast<std::size_t>(y + 1) * CanvasImage::kStride};
+}
+
+// Rows 1 and below, which the drawing never touches.
+inline bool lowerRowsEqual(const CanvasImage& a, const CanvasImage& b)
+{
+    return std::equal(a.data() + CanvasImage::kStride, a.data() + CanvasImage::kStride * CanvasImage::kHeight,
+                      b.data() + CanvasImage::kStride);
+}
+
+}  // namespace bitmaptest
