@@ -17,7 +17,7 @@ Colour backgroundOf(const QWidget& w)
 CanvasWidget::CanvasWidget(QWidget* parent)
     : QFrame(parent), m_image(backgroundOf(parent ? *parent : *this))
 {
-    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setFrameStyle(QFrame::WinPanel | QFrame::Sunken);  // the classic 2-pixel sunken edge
     setLineWidth(kBorder);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);  // moves arrive without a button too, as the handlers expect
