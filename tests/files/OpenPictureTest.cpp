@@ -51,12 +51,15 @@ protected:
 
 TEST_F(OpenPictureTest, DialogStartsInPicsWithNothingChosenEveryTime)
 {
+    const QString pics = Form1::programFolder() + QStringLiteral("/pics");
+    const bool hadPics = QFileInfo::exists(pics);
     openPicture(TestPicture{}, QStringLiteral("first.bmp"));
     form->Command2_Click();  // cancelled
+    EXPECT_EQ(QFileInfo::exists(pics), hadPics);  // never created
     ASSERT_EQ(platform.dialogs.size(), 2u);
     for (const auto& d : platform.dialogs) {
         EXPECT_EQ(d.action, DialogAction::Open);
-        EXPECT_EQ(d.state.initDir, Form1::programFolder() + QStringLiteral("/pics"));
+        EXPECT_EQ(d.state.initDir, pics);
         EXPECT_EQ(d.state.fileName, QString());
         EXPECT_EQ(d.state.dialogTitle, QStringLiteral("Open Image [BMP] File"));
         EXPECT_EQ(d.state.filter, QStringLiteral("BMP Files|*.bmp|All Files|*.*"));

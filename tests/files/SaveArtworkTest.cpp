@@ -103,12 +103,15 @@ TEST(SaveBeforeOpenTest, DoesNothingWithoutAPicture)
 
 TEST_F(SaveArtworkTest, DialogStartsInMyPicsWithNothingChosenEveryTime)
 {
+    const QString myPics = Form1::programFolder() + QStringLiteral("/pics/mypics");
+    const bool hadMyPics = QFileInfo::exists(myPics);
     save(path(QStringLiteral("art.bmp")));
     form->Command4_Click();  // cancelled
+    EXPECT_EQ(QFileInfo::exists(myPics), hadMyPics);  // never created
     ASSERT_EQ(platform.dialogs.size(), 2u);
     for (const auto& d : platform.dialogs) {
         EXPECT_EQ(d.action, DialogAction::SaveAs);
-        EXPECT_EQ(d.state.initDir, Form1::programFolder() + QStringLiteral("/pics/mypics"));
+        EXPECT_EQ(d.state.initDir, myPics);
         EXPECT_EQ(d.state.fileName, QString());
         EXPECT_EQ(d.state.dialogTitle, QStringLiteral("Save Your Art Work"));
         EXPECT_EQ(d.state.filter, QStringLiteral("BMP Files|*.bmp|All Files|*.*"));
