@@ -3,6 +3,7 @@
 #include "raster/Rounding.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 CanvasImage::CanvasImage(Colour background)
@@ -34,24 +35,31 @@ PixelRect CanvasImage::setPixelV(int x, int y, Colour colour)
 PixelRect CanvasImage::bitBlt(int destX, int destY, int width, int height, int srcX, int srcY)
 {
     // Clip the destination to the image, then the source to the image; the
-    // destination keeps only rows and columns whose source lies inside.
-    int x0 = std::max({destX, 0, destX + (0 - srcX)});
-    int y0 = std::max({destY, 0, destY + (0 - srcY)});
-    int x1 = std::min({destX + width, kWidth, destX + (kWidth - srcX)});
-    int y1 = std::min({destY + height, kHeight, destY + (kHeight - srcY)});
-    if (x0 >= x1 || y0 >= y1) return {};
-    const int dx = srcX - destX;
-    const int dy = srcY - destY;
+    // destination keeps only rows and columns whose source lies inside. In 64
+    // bits, so no extent a caller passes can overflow.
+    using Wide = std::int64_t;
+    const Wide dx = Wide{srcX} - destX;
+    const Wide dy = Wide{srcY} - destY;
+    const Wide wideX0 = std::max({Wide{destX}, Wide{0}, -dx});
+    const Wide wideY0 = std::max({Wide{destY}, Wide{0}, -dy});
+    const Wide wideX1 = std::min({Wide{destX} + width, Wide{kWidth}, kWidth - dx});
+    const Wide wideY1 = std::min({Wide{destY} + height, Wide{kHeight}, kHeight - dy});
+    if (wideX0 >= wideX1 || wideY0 >= wideY1) return {};
+    // A non-empty clip lies in the image and leaves the offsets within its size.
+    const int x0 = static_cast<int>(wideX0), y0 = static_cast<int>(wideY0);
+    const int x1 = static_cast<int>(wideX1), y1 = static_cast<int>(wideY1);
+    const int offsetX = static_cast<int>(dx);
+    const int offsetY = static_cast<int>(dy);
     const std::size_t rowBytes = static_cast<std::size_t>(x1 - x0) * sizeof(Colour);
     // memmove per row handles overlap within a row; the row order handles it across rows.
-    if (dy < 0) {
+    if (offsetY < 0) {
         for (int y = y1 - 1; y >= y0; --y)
             std::memmove(&m_pixels[static_cast<std::size_t>(y) * kWidth + x0],
-                         &m_pixels[static_cast<std::size_t>(y + dy) * kWidth + x0 + dx], rowBytes);
+                         &m_pixels[static_cast<std::size_t>(y + offsetY) * kWidth + (x0 + offsetX)], rowBytes);
     } else {
         for (int y = y0; y < y1; ++y)
             std::memmove(&m_pixels[static_cast<std::size_t>(y) * kWidth + x0],
-                         &m_pixels[static_cast<std::size_t>(y + dy) * kWidth + x0 + dx], rowBytes);
+                         &m_pixels[static_cast<std::size_t>(y + offsetY) * kWidth + (x0 + offsetX)], rowBytes);
     }
     return {x0, y0, x1 - x0, y1 - y0};
 }
