@@ -1,24 +1,12 @@
 #include "files/PictureLoader.h"
 
+#include "bitmap/BitmapHeader.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
 #include <algorithm>
-#include <cstring>
-
-namespace {
-
-constexpr std::size_t kHeaderEnd = 54;  // file header plus an info header
-
-std::uint32_t readUnsigned(const unsigned char* p, int bytes)
-{
-    std::uint32_t v = 0;
-    for (int i = bytes - 1; i >= 0; --i) v = (v << 8) | p[i];
-    return v;
-}
-
-}  // namespace
 
 OpenProblem fileSystemProblem(const QString& path)
 {
@@ -33,40 +21,21 @@ OpenProblem fileSystemProblem(const QString& path)
 
 AnnouncedPicture announcedPicture(const char* header, std::size_t size)
 {
-    unsigned char h[kHeaderEnd] = {};
-    std::memcpy(h, header, std::min(size, kHeaderEnd));
-    if (h[0] != 'B' || h[1] != 'M') return {};
-
-    const std::uint32_t offBits = readUnsigned(h + 10, 4);
-    const std::uint32_t selector = readUnsigned(h + 14, 2);
-    AnnouncedPicture p;
-    std::uint32_t bitCount = 0;
-    std::uint32_t compression = 0;
-    if (selector == 12) {
-        p.width = static_cast<std::int16_t>(readUnsigned(h + 18, 2));
-        p.height = static_cast<std::int16_t>(readUnsigned(h + 20, 2));
-        bitCount = readUnsigned(h + 24, 2);
-    } else if (selector == 40) {
-        p.width = static_cast<std::int32_t>(readUnsigned(h + 18, 4));
-        p.height = static_cast<std::int32_t>(readUnsigned(h + 22, 4));
-        bitCount = readUnsigned(h + 28, 2);
-        compression = readUnsigned(h + 30, 4);
-    } else {
-        return {};
-    }
-    if (compression != 0 || p.width <= 0 || p.height <= 0 || (bitCount != 1 && bitCount != 24)) return {};
-
-    const std::uint64_t width = static_cast<std::uint64_t>(p.width);
-    const std::uint64_t rowLength = bitCount == 1 ? ((width - 1) / 32 + 1) * 4 : (width * 3 + 3) / 4 * 4;
-    p.fileLength = offBits + rowLength * static_cast<std::uint64_t>(p.height);
-    return p;
+    using Module1::comparesEqual;
+    const Module1::BitmapHeader h = Module1::readBitmapHeader(reinterpret_cast<const std::uint8_t*>(header), size);
+    const bool drawable = h.signatureMatches && (h.isCoreHeader() || h.isInfoHeader())
+        && comparesEqual(h.compression, std::uint32_t{0})
+        && (comparesEqual(h.bitCount, std::uint16_t{1}) || comparesEqual(h.bitCount, std::uint16_t{24}));
+    if (!drawable || h.width <= 0 || h.height <= 0) return {};
+    const auto rowLength = static_cast<std::uint64_t>(Module1::bitmapRowLength(h.width, h.bitCount));
+    return {h.width, h.height, h.offBits + rowLength * static_cast<std::uint64_t>(h.height)};
 }
 
 LoadedPicture loadPicture(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {OpenProblem::Unreadable, {}};
-    char header[kHeaderEnd];
+    char header[Module1::kHeaderBytes];
     const qint64 got = file.read(header, sizeof header);
     if (got < 0) return {OpenProblem::Unreadable, {}};
     // Qt's reader fills in rows that are missing from the file; a picture
