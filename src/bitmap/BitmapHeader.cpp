@@ -67,7 +67,8 @@ std::int64_t bitmapRowLength(std::int32_t width, const std::optional<std::uint16
     std::int64_t length = comparesEqual(bitCount, std::uint16_t{1})
         ? (floorDiv(std::int64_t{width} - 1, 32) + 1) * 4
         : std::int64_t{width} * 3;
-    // A negative length keeps a negative remainder here; it reads nothing either way.
+    // A negative width may round up to a small positive length; no pixel of
+    // such a row is ever drawn.
     if (length % 4 != 0) length += 4 - length % 4;
     return length;
 }

@@ -41,8 +41,8 @@ struct BitmapHeader {
 // looked at. `bytes` may be null when `size` is 0.
 BitmapHeader readBitmapHeader(const std::uint8_t* bytes, std::size_t size);
 
-// The length in bytes of one stored row, padded to whole 4-byte units.
-// 0 or negative for a width that gives no row.
+// The length in bytes of one stored row, padded to whole 4-byte units:
+// 1 bit a pixel for a bit count of 1, otherwise 3 bytes a pixel.
 std::int64_t bitmapRowLength(std::int32_t width, const std::optional<std::uint16_t>& bitCount);
 
 // Where the picture's top row starts: the last row stored, at bfOffBits +
