@@ -25,6 +25,18 @@ void drawBee(Page& page, double cx, double cy) {
     page.stroke({{cx + 36, cy}, {cx + 46, cy}});
 }
 
+void drawSnail(Page& page, double x, double groundY) {
+    page.shape(Path({x - 50, groundY}).lineTo({x + 50, groundY}).quadTo({x + 55, groundY - 15}, {x + 40, groundY - 19})
+                   .lineTo({x - 40, groundY - 17}).quadTo({x - 50, groundY - 13}, {x - 50, groundY}));
+    const Points shell = circle(x, groundY - 35, 30);
+    page.shape(shell);
+    page.strokeInside(arc(x + 2, groundY - 33, 18, 18, 0, 300), shell);
+    page.stroke(quad({x + 45, groundY - 15}, {x + 50, groundY - 35}, {x + 58, groundY - 43}));
+    page.stroke(quad({x + 38, groundY - 17}, {x + 38, groundY - 35}, {x + 42, groundY - 45}));
+    page.blot(circle(x + 58, groundY - 43, 4));
+    page.blot(circle(x + 42, groundY - 45, 4));
+}
+
 }  // namespace
 
 void drawFlowers(Page& page) {
@@ -42,17 +54,9 @@ void drawFlowers(Page& page) {
     drawTulip(page, 470, 330, 42, 470);
     drawFlower(page, 590, 310, 56, 6, 470);
     drawBee(page, 480, 160);
-    drawGrassTufts(page, 470, {20, 150, 270, 410, 530, 660});
     drawGrassTufts(page, 556, {60, 200, 340, 480, 620});
 
-    page.shape(Path({420, 525}).lineTo({520, 525}).quadTo({525, 510}, {510, 506}).lineTo({430, 508}).quadTo({420, 512}, {420, 525}));
-    const Points shell = circle(470, 490, 30);
-    page.shape(shell);
-    page.strokeInside(arc(472, 492, 18, 18, 0, 300), shell);
-    page.stroke(quad({515, 510}, {520, 490}, {528, 482}));
-    page.stroke(quad({508, 508}, {508, 490}, {512, 480}));
-    page.blot(circle(528, 482, 4));
-    page.blot(circle(512, 480, 4));
+    drawSnail(page, 250, 525);
 }
 
 void drawTree(Page& page) {

@@ -91,8 +91,33 @@ void Page::strokeInside(const Points& line, const Points& clip) {
 void Page::frame(int thickness) {
     for (int y = 0; y < kHeight; ++y)
         for (int x = 0; x < kWidth; ++x)
-            if (x < thickness || y < thickness || x >= kWidth - thickness || y >= kHeight - thickness)
+            if (y > 0 && (x < thickness || x >= kWidth - thickness || y >= kHeight - thickness))
                 set(x, y, true);
+}
+
+void Page::thickenHairlines() {
+    auto inkIn = [this](int bx, int by) {
+        if (bx < 0 || by < 0 || bx + 1 >= kWidth || by + 1 >= kHeight)
+            return -1;
+        return isInk(bx, by) + isInk(bx + 1, by) + isInk(bx, by + 1) + isInk(bx + 1, by + 1);
+    };
+    for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x) {
+            if (!isInk(x, y))
+                continue;
+            int bestX = 0, bestY = 0, best = -1;
+            for (int by = y - 1; by <= y; ++by)
+                for (int bx = x - 1; bx <= x; ++bx)
+                    if (inkIn(bx, by) > best) {
+                        best = inkIn(bx, by);
+                        bestX = bx;
+                        bestY = by;
+                    }
+            if (best > 0 && best < 4)
+                for (int k = 0; k < 4; ++k)
+                    set(bestX + k % 2, bestY + k / 2, true);
+        }
+    }
 }
 
 void Page::inkSmallAreas(int minArea) {

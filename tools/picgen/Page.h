@@ -31,8 +31,13 @@ public:
     void erase(const Points& outline);
     // An open line, inked only where it lies inside the clip outline.
     void strokeInside(const Points& line, const Points& clip);
-    // Ink all round the edge, so the picture's outer area is closed too.
+    // Ink along the left, right and bottom edges. The top row stays white:
+    // Pintaro redraws a picture's top row itself with set bits black, which
+    // turns that white row into the frame's top edge on the canvas.
     void frame(int thickness = 3);
+    // Where the pen left a pixel outside any solid 2x2 block (the tip of a
+    // thin stroke end), inks the block around it that is already fullest.
+    void thickenHairlines();
     // Inks every white area smaller than minArea, so no area is too small to colour.
     void inkSmallAreas(int minArea);
 

@@ -31,6 +31,7 @@ int main(int argc, char** argv) {
         Page page;
         picture.draw(page);
         page.frame();
+        page.thickenHairlines();
         page.inkSmallAreas(kSmallestArea);
         const std::string path = folder + picture.fileName;
         if (!writeBmp(page, path)) {
