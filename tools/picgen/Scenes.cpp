@@ -18,6 +18,35 @@ void drawFish(Page& page, double x, double y, double s, bool facingRight) {
     page.stroke(at(arc(-50, 10, 8, 6, 0, 120)));
 }
 
+void drawCrab(Page& page, double x, double y) {
+    for (double side : {-1.0, 1.0}) {
+        for (double k : {0.0, 1.0, 2.0})
+            page.stroke(quad({x + side * 25, y + 2 + k * 7}, {x + side * 48, y + k * 9}, {x + side * 52, y + 18 + k * 8}));
+        page.stroke(quad({x + side * 22, y - 14}, {x + side * 40, y - 30}, {x + side * 44, y - 42}));
+        page.shape(Path({x + side * 44, y - 50}).arcTo(x + side * 44, y - 50, 17, -50, 230));
+        page.stroke({{x + side * 10, y - 20}, {x + side * 12, y - 36}});
+        page.shape(circle(x + side * 12, y - 40, 7));
+        page.blot(circle(x + side * 12, y - 40, 3));
+    }
+    page.shape(ellipse(x, y, 36, 22));
+    page.stroke(arc(x, y - 2, 12, 8, 20, 160));
+}
+
+void drawJellyfish(Page& page, double x, double y) {
+    for (double dx : {-22.0, -8.0, 8.0, 22.0}) {
+        Points tentacle;
+        for (double t = 0; t <= 60; t += 1)
+            tentacle.push_back({x + dx + 5 * std::sin(t / 7 + dx), y + t});
+        page.stroke(tentacle);
+    }
+    page.shape(Path({x - 38, y}).arcTo(x, y, 38, 180, 360).quadTo({x + 30, y + 10}, {x + 19, y + 2})
+                   .quadTo({x + 10, y + 12}, {x, y + 3}).quadTo({x - 10, y + 12}, {x - 19, y + 2})
+                   .quadTo({x - 30, y + 10}, {x - 38, y}));
+    page.blot(circle(x - 12, y - 14, 4));
+    page.blot(circle(x + 12, y - 14, 4));
+    page.stroke(arc(x, y - 10, 8, 6, 30, 150));
+}
+
 }  // namespace
 
 void drawSea(Page& page) {
@@ -43,7 +72,8 @@ void drawSea(Page& page) {
         const double r = a * 3.14159265358979323846 / 180;
         page.stroke({{260, 520}, {260 + 29 * std::cos(r), 520 + 29 * std::sin(r)}});
     }
-    page.blot(circle(400, 510, 4));
+    drawCrab(page, 400, 508);
+    drawJellyfish(page, 330, 370);
 
     drawFish(page, 270, 230, 1.4, false);
     drawFish(page, 520, 130, 0.8, true);
