@@ -1,11 +1,12 @@
 #include "AboutFixture.h"
 
 #include "app/QtPlatform.h"
-#include "raster/Rounding.h"
 
 #include <QPushButton>
 
+#include <cstdlib>
 #include <functional>
+#include <string>
 
 namespace {
 
@@ -179,7 +180,10 @@ TEST_P(AboutCentringTest, TheWholeWindowIsCentredOnTheScreen)
 
 INSTANTIATE_TEST_SUITE_P(Screens, AboutCentringTest,
                          ::testing::Values(ScreenCase{800, 600}, ScreenCase{1024, 768}, ScreenCase{1920, 1080},
-                                           ScreenCase{1365, 767}, ScreenCase{1366, 769}, ScreenCase{801, 601}));
+                                           ScreenCase{1365, 767}, ScreenCase{1366, 769}, ScreenCase{801, 601}),
+                         [](const ::testing::TestParamInfo<ScreenCase>& param) {
+                             return std::to_string(param.param.width) + "x" + std::to_string(param.param.height);
+                         });
 
 TEST_F(AboutLifecycleTest, OnlyALoadCentresTheDialog)
 {
