@@ -73,7 +73,7 @@ TEST_F(DrawBitmapFileTest, TopRowOfFullSizePictures)
     const std::vector<std::uint32_t> blackZero = {kPureBlack, kWhite};
     const TestPicture pictures[] = {
         {24, 557, false, {}}, {24, 556, false, {}}, {24, 557, true, {}},
-        {1, 557, false, blackZero}, {1, 556, false, blackZero}, {1, 557, true, blackZero}, {1, 556, true, {kRed, kGreen}},
+        {1, 557, false, blackZero}, {1, 556, false, blackZero}, {1, 557, false, {kWhite, kPureBlack}}, {1, 557, true, blackZero}, {1, 556, true, {kRed, kGreen}},
     };
     for (const TestPicture& picture : pictures) {
         SCOPED_TRACE(::testing::Message() << picture.bitCount << " bits, height " << picture.height
