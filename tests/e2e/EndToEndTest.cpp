@@ -1,0 +1,426 @@
+// The real program in a real window: a private X server, the mouse and
+// keyboard driven as a child would drive them, Qt's own dialogs, and the
+// files the program writes read back pixel for pixel.
+
+#include "XSession.h"
+#include "support/BmpBuilder.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#ifndef PINTARO_PROGRAM
+#error "PINTARO_PROGRAM must name the program under test"
+#endif
+
+namespace {
+
+constexpr int kWidth = 685;
+constexpr int kCanvasHeight = 557;
+constexpr int kPictureHeight = 556;
+
+// As QRgb without alpha: 0xRRGGBB.
+constexpr QRgb kBlack = 0x000000;
+constexpr QRgb kWhite = 0xFFFFFF;
+constexpr QRgb kRed = 0xFF0000;
+constexpr QRgb kYellow = 0xFFFF00;
+constexpr QRgb kGreen = 0x00FF00;
+constexpr QRgb kOrange = 0xFF8000;
+
+const QString kMainTitle = QStringLiteral("^The Tovella Vadovov Rurira Pintaro v1\\.0$");
+const QString kOpenTitle = QStringLiteral("^Open Image \\[BMP\\] File$");
+const QString kSaveTitle = QStringLiteral("^Save Your Art Work$");
+const QString kConfirmTitle = QStringLiteral("^Pintaro v1\\.0$");
+const QString kErrorTitle = QStringLiteral("^Pintaro v1\\.0 \\[Error\\]$");
+
+// Places in the window's client area, which lies at the screen's origin:
+// without a window manager there is no frame.
+QPoint canvasPoint(int x, int y) { return {10 + x, 10 + y}; }
+QPoint swatch(int index) { return {712 + 24 * (index % 3) + 8, 32 + 24 * (index / 3) + 8}; }
+QPoint toolButton(int index) { return {744, 216 + 32 * index + 12}; }
+QRect toolButtonRect(int index) { return {712, 216 + 32 * index, 65, 25}; }
+const QPoint kMidPencil{740, 390};
+const QPoint kOpenButton{744, 476};
+const QPoint kSaveButton{744, 508};
+const QPoint kExitButton{760, 552};
+const QRect kOpenButtonRect{712, 464, 65, 25};
+
+// A picture or a canvas as plain pixels, painted by the rules the child sees.
+class Pixels {
+public:
+    Pixels(int width, int height, QRgb colour)
+        : m_width(width), m_height(height), m_pixels(static_cast<std::size_t>(width * height), colour)
+    {
+    }
+    static Pixels fromImage(const QImage& image)
+    {
+        Pixels p(image.width(), image.height(), kWhite);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) p.set(x, y, image.pixel(x, y) & 0xFFFFFFu);
+        return p;
+    }
+
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+    bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < m_width && y < m_height; }
+    QRgb at(int x, int y) const { return m_pixels[static_cast<std::size_t>(y * m_width + x)]; }
+    void set(int x, int y, QRgb colour)
+    {
+        if (contains(x, y)) m_pixels[static_cast<std::size_t>(y * m_width + x)] = colour;
+    }
+    void fill(const QRect& area, QRgb colour)
+    {
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x) set(x, y, colour);
+    }
+    void outline(const QRect& r)
+    {
+        fill({r.left(), r.top(), r.width(), 1}, kBlack);
+        fill({r.left(), r.bottom(), r.width(), 1}, kBlack);
+        fill({r.left(), r.top(), 1, r.height()}, kBlack);
+        fill({r.right(), r.top(), 1, r.height()}, kBlack);
+    }
+    // The pencil's square; pure black is never painted over.
+    void stamp(int x, int y, int pencilSize, QRgb colour)
+    {
+        for (int i = -pencilSize; i <= pencilSize; ++i)
+            for (int j = -pencilSize; j <= pencilSize; ++j)
+                if (contains(x + i, y + j) && at(x + i, y + j) != kBlack) set(x + i, y + j, colour);
+    }
+
+private:
+    int m_width;
+    int m_height;
+    std::vector<QRgb> m_pixels;
+};
+
+// Opening moves the picture down one row and draws its top row again above.
+Pixels openedOnCanvas(const Pixels& picture)
+{
+    Pixels canvas(kWidth, kCanvasHeight, kWhite);
+    for (int y = 0; y < kCanvasHeight; ++y)
+        for (int x = 0; x < kWidth; ++x) canvas.set(x, y, picture.at(x, y == 0 ? 0 : y - 1));
+    return canvas;
+}
+
+// Where `image`, read from `origin` on, differs from `expected`.
+std::string differences(const Pixels& expected, const QImage& image, QPoint origin = {})
+{
+    if (image.isNull()) return "no image";
+    if (image.width() < origin.x() + expected.width() || image.height() < origin.y() + expected.height())
+        return "image too small";
+    int count = 0;
+    std::string first;
+    for (int y = 0; y < expected.height(); ++y) {
+        for (int x = 0; x < expected.width(); ++x) {
+            const QRgb got = image.pixel(origin.x() + x, origin.y() + y) & 0xFFFFFFu;
+            if (got == expected.at(x, y)) continue;
+            if (++count <= 5)
+                first += " (" + std::to_string(x) + "," + std::to_string(y) + ") is " +
+                         QString::number(got, 16).toStdString() + " not " +
+                         QString::number(expected.at(x, y), 16).toStdString();
+        }
+    }
+    return count == 0 ? std::string() : std::to_string(count) + " pixels differ:" + first;
+}
+
+// The canvas on screen settles on `expected`, or the last differences.
+std::string waitForCanvas(const XDriver& x, const Pixels& expected)
+{
+    std::string last;
+    const QDeadlineTimer deadline(10000);
+    do {
+        last = differences(expected, x.screenshot(), canvasPoint(0, 0));
+        if (last.empty()) return last;
+        QThread::msleep(100);
+    } while (!deadline.hasExpired());
+    return last;
+}
+
+int darkPixels(const QImage& image, const QRect& area)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) count += qGray(image.pixel(x, y)) < 80 ? 1 : 0;
+    return count;
+}
+
+// Picture coordinates of the test picture's closed outlines and its one line.
+const QRect kFrameA{QPoint(40, 40), QPoint(240, 190)};
+const QRect kFrameB{QPoint(300, 40), QPoint(500, 190)};
+const QRect kFrameC{QPoint(40, 300), QPoint(240, 450)};
+constexpr int kLineX = 600;
+constexpr int kLineTop = 250;
+constexpr int kLineBottom = 500;
+
+QRect interiorOnCanvas(const QRect& frame) { return frame.translated(0, 1).adjusted(1, 1, -1, -1); }
+
+Pixels testPicture()
+{
+    Pixels p(kWidth, kPictureHeight, kWhite);
+    p.outline(kFrameA);
+    p.outline(kFrameB);
+    p.outline(kFrameC);
+    p.fill({QPoint(kLineX, kLineTop), QPoint(kLineX, kLineBottom)}, kBlack);
+    // Marks on the top and bottom rows show where opening puts them.
+    p.fill({0, 0, 20, 1}, kBlack);
+    p.fill({680, 0, 5, 1}, kBlack);
+    p.fill({300, kPictureHeight - 1, 100, 1}, kBlack);
+    return p;
+}
+
+// A 1-bit file with the usual table: index 0 black, index 1 white.
+bool writeMonochrome(const Pixels& picture, const QString& path)
+{
+    bmp::InfoHeader header;
+    header.width = picture.width();
+    header.height = picture.height();
+    header.bitCount = 1;
+    const std::size_t length = bmp::rowLength(picture.width(), 1);
+    bmp::BmpBuilder file;
+    file.info(header).colourTable({0x00000000u, 0x00FFFFFFu});
+    file.rows(static_cast<std::size_t>(picture.height()), [&](std::size_t stored) {
+        const int y = picture.height() - 1 - static_cast<int>(stored);
+        std::vector<int> bits;
+        for (int x = 0; x < picture.width(); ++x) bits.push_back(picture.at(x, y) == kBlack ? 0 : 1);
+        return bmp::monochromeRow(bits, length);
+    });
+    return file.writeTo(path.toStdString());
+}
+
+int bitCountOf(const QByteArray& file)
+{
+    if (file.size() < 30) return 0;
+    return static_cast<unsigned char>(file[28]) | static_cast<unsigned char>(file[29]) << 8;
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Waits for the dialog, gives it the keyboard, types the name and accepts.
+bool chooseFile(const XDriver& x, const QString& titlePattern, const QString& name)
+{
+    const QString dialog = x.waitForWindow(titlePattern);
+    if (dialog.isEmpty() || !x.focus(dialog)) return false;
+    return x.type(name) && x.key(QStringLiteral("Return")) && x.waitUntilGone(titlePattern);
+}
+
+// Waits for a message box and answers it with one key.
+bool answerBox(const XDriver& x, const QString& titlePattern, const QString& keyName)
+{
+    const QString box = x.waitForWindow(titlePattern);
+    if (box.isEmpty() || !x.focus(box)) return false;
+    return x.key(keyName) && x.waitUntilGone(titlePattern);
+}
+
+class EndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_work.isValid());
+        m_home = m_work.filePath(QStringLiteral("home"));
+        ASSERT_TRUE(QDir().mkpath(m_home));
+    }
+
+    // The server is required: without it the run fails, never skips.
+    void startScreen(int width, int height)
+    {
+        const QString problem = m_screen.start(width, height);
+        ASSERT_TRUE(problem.isEmpty()) << problem.toStdString();
+        m_x = std::make_unique<XDriver>(m_screen.display());
+    }
+
+    void startProgram(const QString& program = QStringLiteral(PINTARO_PROGRAM))
+    {
+        ASSERT_TRUE(m_program.start(program, {}, programEnvironment(m_screen.display(), m_home), false, m_home))
+            << "cannot start " << program.toStdString();
+    }
+
+    QTemporaryDir m_work{QStringLiteral(PINTARO_BINARY_DIR "/e2e-XXXXXX")};
+    QString m_home;
+    // Members end in reverse: the program, then its server, then the files.
+    VirtualScreen m_screen;
+    std::unique_ptr<XDriver> m_x;
+    ChildProcess m_program;
+};
+
+TEST_F(EndToEnd, ColouringSessionSavesWhatWasPainted)
+{
+    const Pixels picture = testPicture();
+    const QString picturePath = m_work.filePath(QStringLiteral("outlines.bmp"));
+    ASSERT_TRUE(writeMonochrome(picture, picturePath));
+    const QString savedPath = m_work.filePath(QStringLiteral("my colouring.bmp"));
+
+    ASSERT_NO_FATAL_FAILURE(startScreen(1024, 768));
+    ASSERT_NO_FATAL_FAILURE(startProgram());
+    const XDriver& x = *m_x;
+    const QString window = x.waitForWindow(kMainTitle);
+    ASSERT_FALSE(window.isEmpty()) << "the main window never appeared";
+    EXPECT_EQ(x.geometry(window), QRect(0, 0, 800, 600));
+
+    // Once the palette is drawn the buttons are too; every enabled one shows
+    // its black-outlined icon.
+    QImage shot;
+    const QDeadlineTimer drawn(10000);
+    do {
+        shot = x.screenshot();
+    } while (!(shot.width() >= 800 && (shot.pixel(swatch(0)) & 0xFFFFFFu) == kOrange) && !drawn.hasExpired());
+    ASSERT_EQ(shot.pixel(swatch(0)) & 0xFFFFFFu, kOrange) << "the window was never drawn";
+    for (int tool : {0, 2, 3})
+        EXPECT_GT(darkPixels(shot, toolButtonRect(tool)), 10) << "tool button " << tool << " shows no icon";
+    EXPECT_GT(darkPixels(shot, kOpenButtonRect), 10) << "the open button shows no icon";
+
+    // With no picture open a press on the canvas asks for one.
+    ASSERT_TRUE(x.click(canvasPoint(320, 260)));
+    ASSERT_TRUE(chooseFile(x, kOpenTitle, picturePath)) << "the Open dialog did not take the typed path";
+    EXPECT_TRUE(x.windows(kErrorTitle).isEmpty()) << "the picture was refused";
+    Pixels expected = openedOnCanvas(picture);
+    ASSERT_EQ(waitForCanvas(x, expected), "");
+
+    // Two fills in palette colours, then a grabbed colour into the third area.
+    x.click(swatch(3));
+    x.click(canvasPoint(400, 116));
+    expected.fill(interiorOnCanvas(kFrameB), kGreen);
+    x.click(swatch(5));
+    x.click(canvasPoint(140, 116));
+    expected.fill(interiorOnCanvas(kFrameA), kRed);
+    x.click(toolButton(3));
+    x.click(canvasPoint(400, 130));
+    x.click(toolButton(1));
+    x.click(canvasPoint(140, 376));
+    expected.fill(interiorOnCanvas(kFrameC), kGreen);
+
+    // A 3-pixel yellow pencil stroke across the line, which stays black.
+    x.click(toolButton(0));
+    x.click(kMidPencil);
+    x.click(swatch(1));
+    x.drag({canvasPoint(560, 400), canvasPoint(580, 400), canvasPoint(620, 400), canvasPoint(640, 400)});
+    for (int cx = 560; cx <= 640; ++cx) expected.stamp(cx, 400, 1, kYellow);
+
+    ASSERT_TRUE(x.click(kSaveButton));
+    ASSERT_TRUE(chooseFile(x, kSaveTitle, savedPath)) << "the Save As dialog did not take the typed path";
+    ASSERT_TRUE(answerBox(x, kConfirmTitle, QStringLiteral("Return"))) << "no confirmation after saving";
+    const QByteArray firstSave = readAll(savedPath);
+    EXPECT_EQ(bitCountOf(firstSave), 24);
+    const QImage saved = QImage::fromData(firstSave, "BMP");
+    ASSERT_EQ(saved.size(), QSize(kWidth, kCanvasHeight));
+    EXPECT_EQ(differences(expected, saved), "");
+
+    // The eraser: a press whitens the one pixel under it, outline or colour;
+    // a drag whitens with the pencil's square but spares the outline it crosses.
+    x.click(toolButton(2));
+    x.click(canvasPoint(kLineX, 300));
+    expected.set(kLineX, 300, kWhite);
+    x.click(canvasPoint(120, 150));
+    expected.set(120, 150, kWhite);
+    x.drag({canvasPoint(180, 116), canvasPoint(220, 116), canvasPoint(260, 116)});
+    expected.set(180, 116, kWhite);
+    for (int cx = 181; cx <= 260; ++cx) expected.stamp(cx, 116, 1, kWhite);
+
+    // The same name again: No keeps the file as it was, Yes replaces it.
+    x.click(kSaveButton);
+    ASSERT_TRUE(chooseFile(x, kSaveTitle, savedPath));
+    ASSERT_TRUE(answerBox(x, kErrorTitle, QStringLiteral("n"))) << "no overwrite question";
+    EXPECT_TRUE(x.windows(kConfirmTitle).isEmpty()) << "confirmed a save that was declined";
+    EXPECT_TRUE(readAll(savedPath) == firstSave) << "declining the overwrite changed the file";
+
+    x.click(kSaveButton);
+    ASSERT_TRUE(chooseFile(x, kSaveTitle, savedPath));
+    ASSERT_TRUE(answerBox(x, kErrorTitle, QStringLiteral("Return"))) << "no overwrite question";
+    ASSERT_TRUE(answerBox(x, kConfirmTitle, QStringLiteral("Return"))) << "no confirmation after overwriting";
+    const QImage resaved(savedPath, "BMP");
+    ASSERT_EQ(resaved.size(), QSize(kWidth, kCanvasHeight));
+    EXPECT_EQ(differences(expected, resaved), "");
+
+    // The saved artwork is itself a picture the program opens.
+    x.click(kOpenButton);
+    ASSERT_TRUE(chooseFile(x, kOpenTitle, savedPath));
+    EXPECT_TRUE(x.windows(kErrorTitle).isEmpty()) << "the saved artwork was refused";
+    EXPECT_EQ(waitForCanvas(x, openedOnCanvas(expected)), "");
+
+    x.click(kExitButton);
+    EXPECT_EQ(m_program.waitForExit(10000), 0);
+}
+
+TEST_F(EndToEnd, RefusesToStartOnAScreenTooNarrow)
+{
+    ASSERT_NO_FATAL_FAILURE(startScreen(799, 600));
+    ASSERT_NO_FATAL_FAILURE(startProgram());
+    const XDriver& x = *m_x;
+    const QString box = x.waitForWindow(kErrorTitle);
+    ASSERT_FALSE(box.isEmpty()) << "no refusal shown";
+    EXPECT_TRUE(x.windows(kMainTitle).isEmpty()) << "the main window appeared on a small screen";
+    ASSERT_TRUE(x.focus(box));
+    x.key(QStringLiteral("Return"));
+    const std::optional<int> status = m_program.waitForExit(10000);
+    ASSERT_TRUE(status.has_value()) << "the program did not end after the refusal";
+    EXPECT_NE(*status, 0);
+    EXPECT_TRUE(x.windows(kMainTitle).isEmpty());
+}
+
+TEST_F(EndToEnd, InstalledProgramFindsItsPicturesThroughTheLink)
+{
+    const QString build = QFileInfo(QStringLiteral(PINTARO_PROGRAM)).absolutePath();
+    const QString prefix = m_work.filePath(QStringLiteral("prefix"));
+    const ToolResult install =
+        runTool(QStringLiteral(PINTARO_CMAKE), {QStringLiteral("--install"), build, QStringLiteral("--prefix"), prefix},
+                120000);
+    ASSERT_TRUE(install.finished && install.exitCode == 0) << install.errors.toStdString();
+
+    const QString folder = prefix + QStringLiteral("/lib/pintaro");
+    EXPECT_TRUE(QFileInfo(folder + QStringLiteral("/pintaro")).isExecutable());
+    EXPECT_TRUE(QFileInfo(folder + QStringLiteral("/pics/mypics")).isDir());
+    const QStringList pictures = QDir(folder + QStringLiteral("/pics")).entryList({QStringLiteral("*.bmp")}, QDir::Files);
+    EXPECT_TRUE(pictures.contains(QStringLiteral("cat.bmp"))) << pictures.join(' ').toStdString();
+    const QFileInfo link(prefix + QStringLiteral("/bin/pintaro"));
+    ASSERT_TRUE(link.isSymLink());
+    EXPECT_EQ(link.canonicalFilePath(), QFileInfo(folder + QStringLiteral("/pintaro")).canonicalFilePath());
+
+    const ToolResult desktop = runTool(
+        QStringLiteral("desktop-file-validate"),
+        {prefix + QStringLiteral("/share/applications/org.example.Pintaro.desktop")});
+    EXPECT_TRUE(desktop.finished && desktop.exitCode == 0) << desktop.output.toStdString();
+    const ToolResult metainfo = runTool(
+        QStringLiteral("appstreamcli"),
+        {QStringLiteral("validate"), QStringLiteral("--no-net"),
+         prefix + QStringLiteral("/share/metainfo/org.example.Pintaro.metainfo.xml")},
+        30000);
+    EXPECT_TRUE(metainfo.finished && metainfo.exitCode == 0) << metainfo.output.toStdString();
+    QStringList icons;
+    QDirIterator it(prefix + QStringLiteral("/share/icons/hicolor"), {QStringLiteral("org.example.Pintaro.*")},
+                    QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) icons << it.next();
+    ASSERT_FALSE(icons.isEmpty()) << "no icon in the hicolor theme";
+    for (const QString& icon : icons) EXPECT_FALSE(QImage(icon).isNull()) << icon.toStdString();
+
+    // A bare name typed into the Open dialog is found only if the dialog
+    // starts in the installed pictures folder, not beside the link.
+    ASSERT_NO_FATAL_FAILURE(startScreen(1024, 768));
+    ASSERT_NO_FATAL_FAILURE(startProgram(link.filePath()));
+    const XDriver& x = *m_x;
+    ASSERT_FALSE(x.waitForWindow(kMainTitle).isEmpty()) << "the installed program showed no window";
+    ASSERT_TRUE(x.click(canvasPoint(320, 260)));
+    ASSERT_TRUE(chooseFile(x, kOpenTitle, QStringLiteral("cat.bmp")));
+    EXPECT_TRUE(x.windows(kErrorTitle).isEmpty()) << "cat.bmp was not found or refused";
+    const QImage cat(folder + QStringLiteral("/pics/cat.bmp"));
+    ASSERT_FALSE(cat.isNull());
+    EXPECT_EQ(waitForCanvas(x, openedOnCanvas(Pixels::fromImage(cat))), "");
+
+    x.click(kExitButton);
+    EXPECT_EQ(m_program.waitForExit(10000), 0);
+}
+
+}  // namespace
