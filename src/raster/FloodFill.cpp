@@ -39,8 +39,12 @@ Segment* segmentStack()
     return stack.get();
 }
 
+constexpr int kWidth = CanvasImage::kWidth;
+
 #if defined(__SSE2__)
 inline __m128i load4(const Colour* p) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p)); }
+inline void store4(Colour* p, __m128i v) { _mm_storeu_si128(reinterpret_cast<__m128i*>(p), v); }
+inline __m128i broadcast(Colour c) { return _mm_set1_epi32(static_cast<int>(c)); }
 
 // True when all eight pixels from p equal the surface.
 inline bool eightEqual(const Colour* p, __m128i surface)
@@ -51,41 +55,60 @@ inline bool eightEqual(const Colour* p, __m128i surface)
 }
 #endif
 
-// One past the last pixel of the run of `surface` that starts at `from`.
-inline int runEnd(const Colour* row, int from, Colour surface)
+// Paints the run of `surface` that starts at `from`; returns one past its end.
+// Scanning and painting go together so each pixel is visited once.
+inline int paintRight(Colour* row, int from, Colour surface, Colour fill)
 {
     int x = from;
     // Most runs in line art end at once; do not pay for the wide loop then.
-    if (x >= CanvasImage::kWidth || row[x] != surface) return x;
+    if (x >= kWidth || row[x] != surface) return x;
 #if defined(__SSE2__)
-    const __m128i s = _mm_set1_epi32(static_cast<int>(surface));
-    while (CanvasImage::kWidth - x >= 8 && eightEqual(row + x, s)) x += 8;
+    const __m128i s = broadcast(surface), f = broadcast(fill);
+    while (kWidth - x >= 8 && eightEqual(row + x, s)) {
+        store4(row + x, f);
+        store4(row + x + 4, f);
+        x += 8;
+    }
 #endif
-    while (x < CanvasImage::kWidth && row[x] == surface) ++x;
+    while (x < kWidth && row[x] == surface) row[x++] = fill;
     return x;
 }
 
-// The first pixel of the run of `surface` that ends just before `end`.
-inline int runStart(const Colour* row, int end, Colour surface)
+// Paints the run of `surface` that ends just before `end`; returns its start.
+inline int paintLeft(Colour* row, int end, Colour surface, Colour fill)
 {
     int x = end;
     if (x <= 0 || row[x - 1] != surface) return x;
 #if defined(__SSE2__)
-    const __m128i s = _mm_set1_epi32(static_cast<int>(surface));
-    while (x >= 8 && eightEqual(row + x - 8, s)) x -= 8;
+    const __m128i s = broadcast(surface), f = broadcast(fill);
+    while (x >= 8 && eightEqual(row + x - 8, s)) {
+        store4(row + x - 8, f);
+        store4(row + x - 4, f);
+        x -= 8;
+    }
 #endif
-    while (x > 0 && row[x - 1] == surface) --x;
+    while (x > 0 && row[x - 1] == surface) row[--x] = fill;
     return x;
 }
 
-inline void fillRun(Colour* row, int from, int end, Colour colour)
+// The first pixel of `surface` in [from, last], or last + 1. Usually a short
+// hop over an outline; long ones cross what another branch already filled.
+inline int skipToSurface(const Colour* row, int from, int last, Colour surface)
 {
     int x = from;
+    for (int n = 0; n < 4; ++n, ++x)
+        if (x > last || row[x] == surface) return x;
 #if defined(__SSE2__)
-    const __m128i c = _mm_set1_epi32(static_cast<int>(colour));
-    for (; end - x >= 4; x += 4) _mm_storeu_si128(reinterpret_cast<__m128i*>(row + x), c);
+    const __m128i s = broadcast(surface);
+    while (last + 1 - x >= 8) {
+        const __m128i a = _mm_cmpeq_epi32(load4(row + x), s);
+        const __m128i b = _mm_cmpeq_epi32(load4(row + x + 4), s);
+        if (_mm_movemask_epi8(_mm_or_si128(a, b)) != 0) break;
+        x += 8;
+    }
 #endif
-    for (; x < end; ++x) row[x] = colour;
+    while (x <= last && row[x] != surface) ++x;
+    return x;
 }
 
 }  // namespace
@@ -118,28 +141,54 @@ PixelRect CanvasImage::floodFillSurface(int x, int y, Colour surface)
         const Segment seg = haveNext ? next : stack[--top];
         haveNext = false;
         const int dy = seg.dy;
-        const int row = seg.row + dy;
+        int row = seg.row + dy;
         const int x1 = seg.left;
         const int x2 = seg.right;
-        Colour* const line = pixels + static_cast<std::size_t>(row) * kWidth;
+        Colour* line = pixels + static_cast<std::size_t>(row) * kWidth;
 
-        int cx = x1;
-        if (line[x1] == surface) {
-            const int start = runStart(line, x1, surface);
-            if (start < x1) push(row, start, x1 - 1, -dy);
-            cx = start;
+        if (x1 == x2 && x1 > 0 && x1 < kWidth - 1) {
+            // Down a one-pixel corridor every row repeats its parent; walk it
+            // without the stack until it widens, turns or ends.
+            const std::ptrdiff_t stride = static_cast<std::ptrdiff_t>(dy) * kWidth;
+            const int rowsLeft = dy > 0 ? kHeight - row : row + 1;
+            Colour* p = line + x1;
+            int walked = 0;
+            while (walked < rowsLeft && p[0] == surface && p[-1] != surface && p[1] != surface) {
+                *p = fill;
+                p += stride;
+                ++walked;
+            }
+            if (walked > 0) {
+                const int last = row + (walked - 1) * dy;
+                minX = std::min(minX, x1);
+                maxX = std::max(maxX, x1);
+                minY = std::min({minY, row, last});
+                maxY = std::max({maxY, row, last});
+                if (walked == rowsLeft) continue;
+                row += walked * dy;
+                line += walked * stride;
+            }
         }
-        while (true) {
-            while (cx <= x2 && line[cx] != surface) ++cx;
-            if (cx > x2) break;
-            const int end = runEnd(line, cx + 1, surface);
-            fillRun(line, cx, end, fill);
-            minX = std::min(minX, cx);
+
+        const auto painted = [&](int start, int end) {
+            minX = std::min(minX, start);
             maxX = std::max(maxX, end - 1);
             minY = std::min(minY, row);
             maxY = std::max(maxY, row);
-            push(row, cx, end - 1, dy);
+            push(row, start, end - 1, dy);
             if (end > x2 + 1) push(row, x2 + 1, end - 1, -dy);
+        };
+        int cx = x1;
+        if (line[x1] == surface) {
+            const int start = paintLeft(line, x1 + 1, surface, fill);
+            if (start < x1) push(row, start, x1 - 1, -dy);
+            const int end = paintRight(line, x1 + 1, surface, fill);
+            painted(start, end);
+            cx = end + 1;
+        }
+        while ((cx = skipToSurface(line, cx, x2, surface)) <= x2) {
+            const int end = paintRight(line, cx, surface, fill);
+            painted(cx, end);
             cx = end + 1;
         }
     }
