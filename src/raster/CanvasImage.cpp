@@ -67,6 +67,7 @@ PixelRect CanvasImage::bitBlt(int destX, int destY, int width, int height, int s
 PixelRect CanvasImage::setBackgroundPicture(const Colour* pixels, int width, int height, std::size_t stride)
 {
     std::fill(m_pixels.begin(), m_pixels.end(), m_background);
+    if (!pixels) return whole();
     const int w = std::clamp(width, 0, kWidth);
     const int h = std::clamp(height, 0, kHeight);
     for (int y = 0; y < h; ++y)

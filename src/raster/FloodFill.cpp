@@ -27,8 +27,8 @@ constexpr std::size_t kMaxSpansPerRow = (CanvasImage::kWidth + 1) / 2;
 constexpr std::size_t kMaxSpans = kMaxSpansPerRow * CanvasImage::kHeight;
 // Every run is filled once, at one go, and pushes at most three segments (its
 // child, a leak back past its parent's right end, and for the first run of a
-// scan a leak past the left end); the start pushes one more. So the stack can
-// never hold more than this.
+// scan a leak past the left end); the start adds two. So the stack can never
+// hold more than this.
 constexpr std::size_t kMaxSegments = 3 * kMaxSpans + 2;
 
 // Allocated once and left uninitialised, so only the pages a fill really uses
@@ -124,7 +124,7 @@ PixelRect CanvasImage::floodFillSurface(int x, int y, Colour surface)
     int minX = x, maxX = x, minY = y, maxY = y;
 
     // The entry most recently pushed is kept out of the stack: it is the one
-    // popped next, and along a one-pixel corridor it is the only one.
+    // popped next, so it need not make the trip through memory.
     Segment next{};
     bool haveNext = false;
     const auto push = [&](int row, int left, int right, int dy) {
