@@ -223,6 +223,13 @@ TEST(FloodFill, RandomLineArtMatchesTheReference)
             outline(image, left, top, uniform(left + 1, W - 1), uniform(top + 1, H - 1),
                     palette[uniform(0, 5)]);
         }
+        if (seed % 4 == 1) {
+            // One-pixel corridors with random doors and dead ends.
+            for (int x = 1; x < W; x += 2)
+                for (int y = 0; y < H; ++y)
+                    if (uniform(0, 30) != 0) image.storePixel(x, y, kPureBlack);
+            for (int i = 0; i < 3000; ++i) image.storePixel(2 * uniform(0, W / 2), uniform(0, H - 1), kPureBlack);
+        }
         const int speckle = seed % 3 == 0 ? 40000 : 500;
         for (int i = 0; i < speckle; ++i)
             image.storePixel(uniform(0, W - 1), uniform(0, H - 1), seed % 2 ? kPureBlack : kRed);
