@@ -3,6 +3,7 @@
 #include "TestPicture.h"
 #include "raster/CanvasImage.h"
 #include "support/FormFixture.h"
+#include "support/PermissionsBite.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -40,38 +41,6 @@ inline std::vector<Colour> pixelsOf(const CanvasImage& image)
 {
     return {image.data(), image.data() + std::size_t{CanvasImage::kWidth} * CanvasImage::kHeight};
 }
-
-// File permissions that bite even when the tests run as root: the override
-// capabilities leave this thread's effective set while the guard lives.
-class PermissionsBite {
-public:
-    PermissionsBite()
-    {
-        if (geteuid() != 0) {
-            m_works = true;
-            return;
-        }
-        if (syscall(SYS_capget, &m_header, m_saved) != 0) return;
-        __user_cap_data_struct reduced[2] = {m_saved[0], m_saved[1]};
-        reduced[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
-        m_dropped = syscall(SYS_capset, &m_header, reduced) == 0;
-        m_works = m_dropped;
-    }
-    ~PermissionsBite()
-    {
-        if (m_dropped) syscall(SYS_capset, &m_header, m_saved);
-    }
-    PermissionsBite(const PermissionsBite&) = delete;
-    PermissionsBite& operator=(const PermissionsBite&) = delete;
-
-    bool works() const { return m_works; }
-
-private:
-    __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct m_saved[2]{};
-    bool m_dropped = false;
-    bool m_works = false;
-};
 
 // Writes past `bytes` fail as on a full disk, while the guard lives.
 class FileSizeLimit {
