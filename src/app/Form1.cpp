@@ -154,7 +154,10 @@ bool Form1::event(QEvent* e)
     const bool handled = QWidget::event(e);
     switch (e->type()) {
     case QEvent::Show:
-        if (!m_placed) placeWindow();
+    case QEvent::Move:
+    case QEvent::Resize:
+        // A window manager reports its frame only after the window is shown.
+        if (isVisible() && frameGeometry().size() - geometry().size() != m_frameUsed) placeWindow();
         break;
     case QEvent::WindowActivate:
         Form_Activate();

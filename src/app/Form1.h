@@ -119,7 +119,7 @@ private:
 
     Platform& m_platform;
     QPointer<frmAbout> m_about;
-    bool m_placed = false;
+    QSize m_frameUsed{-1, -1};  // the frame placeWindow() last allowed for
     // While a canvas mouse handler runs: what it has painted and not yet shown.
     PixelRect* m_unshown = nullptr;
 };

@@ -26,10 +26,9 @@ void Form1::placeWindow()
     // The outer size includes the frame the window manager draws, which is
     // known only once the window is shown; until then the frame counts as 0.
     const QSize frame = frameGeometry().size() - geometry().size();
-    const QSize client(800 - frame.width(), 600 - frame.height());
-    resize(client);
+    m_frameUsed = frame;
+    resize(800 - frame.width(), 600 - frame.height());
     move(0, 0);
-    if (isVisible() && windowHandle()) m_placed = true;
 }
 
 void Form1::Command5_Click()
