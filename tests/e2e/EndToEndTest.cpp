@@ -2,8 +2,8 @@
 // keyboard driven as a child would drive them, Qt's own dialogs, and the
 // files the program writes read back pixel for pixel.
 
+#include "CanvasModel.h"
 #include "XSession.h"
-#include "support/BmpBuilder.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -25,17 +25,7 @@
 
 namespace {
 
-constexpr int kWidth = 685;
-constexpr int kCanvasHeight = 557;
-constexpr int kPictureHeight = 556;
-
-// As QRgb without alpha: 0xRRGGBB.
-constexpr QRgb kBlack = 0x000000;
-constexpr QRgb kWhite = 0xFFFFFF;
-constexpr QRgb kRed = 0xFF0000;
-constexpr QRgb kYellow = 0xFFFF00;
-constexpr QRgb kGreen = 0x00FF00;
-constexpr QRgb kOrange = 0xFF8000;
+using namespace e2e;
 
 const QString kMainTitle = QStringLiteral("^The Tovella Vadovov Rurira Pintaro v1\\.0$");
 const QString kOpenTitle = QStringLiteral("^Open Image \\[BMP\\] File$");
@@ -54,85 +44,6 @@ const QPoint kOpenButton{744, 476};
 const QPoint kSaveButton{744, 508};
 const QPoint kExitButton{760, 552};
 const QRect kOpenButtonRect{712, 464, 65, 25};
-
-// A picture or a canvas as plain pixels, painted by the rules the child sees.
-class Pixels {
-public:
-    Pixels(int width, int height, QRgb colour)
-        : m_width(width), m_height(height), m_pixels(static_cast<std::size_t>(width * height), colour)
-    {
-    }
-    static Pixels fromImage(const QImage& image)
-    {
-        Pixels p(image.width(), image.height(), kWhite);
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x) p.set(x, y, image.pixel(x, y) & 0xFFFFFFu);
-        return p;
-    }
-
-    int width() const { return m_width; }
-    int height() const { return m_height; }
-    bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < m_width && y < m_height; }
-    QRgb at(int x, int y) const { return m_pixels[static_cast<std::size_t>(y * m_width + x)]; }
-    void set(int x, int y, QRgb colour)
-    {
-        if (contains(x, y)) m_pixels[static_cast<std::size_t>(y * m_width + x)] = colour;
-    }
-    void fill(const QRect& area, QRgb colour)
-    {
-        for (int y = area.top(); y <= area.bottom(); ++y)
-            for (int x = area.left(); x <= area.right(); ++x) set(x, y, colour);
-    }
-    void outline(const QRect& r)
-    {
-        fill({r.left(), r.top(), r.width(), 1}, kBlack);
-        fill({r.left(), r.bottom(), r.width(), 1}, kBlack);
-        fill({r.left(), r.top(), 1, r.height()}, kBlack);
-        fill({r.right(), r.top(), 1, r.height()}, kBlack);
-    }
-    // The pencil's square; pure black is never painted over.
-    void stamp(int x, int y, int pencilSize, QRgb colour)
-    {
-        for (int i = -pencilSize; i <= pencilSize; ++i)
-            for (int j = -pencilSize; j <= pencilSize; ++j)
-                if (contains(x + i, y + j) && at(x + i, y + j) != kBlack) set(x + i, y + j, colour);
-    }
-
-private:
-    int m_width;
-    int m_height;
-    std::vector<QRgb> m_pixels;
-};
-
-// Opening moves the picture down one row and draws its top row again above.
-Pixels openedOnCanvas(const Pixels& picture)
-{
-    Pixels canvas(kWidth, kCanvasHeight, kWhite);
-    for (int y = 0; y < kCanvasHeight; ++y)
-        for (int x = 0; x < kWidth; ++x) canvas.set(x, y, picture.at(x, y == 0 ? 0 : y - 1));
-    return canvas;
-}
-
-// Where `image`, read from `origin` on, differs from `expected`.
-std::string differences(const Pixels& expected, const QImage& image, QPoint origin = {})
-{
-    if (image.isNull()) return "no image";
-    if (image.width() < origin.x() + expected.width() || image.height() < origin.y() + expected.height())
-        return "image too small";
-    int count = 0;
-    std::string first;
-    for (int y = 0; y < expected.height(); ++y) {
-        for (int x = 0; x < expected.width(); ++x) {
-            const QRgb got = image.pixel(origin.x() + x, origin.y() + y) & 0xFFFFFFu;
-            if (got == expected.at(x, y)) continue;
-            if (++count <= 5)
-                first += " (" + std::to_string(x) + "," + std::to_string(y) + ") is " +
-                         QString::number(got, 16).toStdString() + " not " +
-                         QString::number(expected.at(x, y), 16).toStdString();
-        }
-    }
-    return count == 0 ? std::string() : std::to_string(count) + " pixels differ:" + first;
-}
 
 // The canvas on screen settles on `expected`, or the last differences.
 std::string waitForCanvas(const XDriver& x, const Pixels& expected)
@@ -177,25 +88,6 @@ Pixels testPicture()
     p.fill({680, 0, 5, 1}, kBlack);
     p.fill({300, kPictureHeight - 1, 100, 1}, kBlack);
     return p;
-}
-
-// A 1-bit file with the usual table: index 0 black, index 1 white.
-bool writeMonochrome(const Pixels& picture, const QString& path)
-{
-    bmp::InfoHeader header;
-    header.width = picture.width();
-    header.height = picture.height();
-    header.bitCount = 1;
-    const std::size_t length = bmp::rowLength(picture.width(), 1);
-    bmp::BmpBuilder file;
-    file.info(header).colourTable({0x00000000u, 0x00FFFFFFu});
-    file.rows(static_cast<std::size_t>(picture.height()), [&](std::size_t stored) {
-        const int y = picture.height() - 1 - static_cast<int>(stored);
-        std::vector<int> bits;
-        for (int x = 0; x < picture.width(); ++x) bits.push_back(picture.at(x, y) == kBlack ? 0 : 1);
-        return bmp::monochromeRow(bits, length);
-    });
-    return file.writeTo(path.toStdString());
 }
 
 int bitCountOf(const QByteArray& file)

@@ -1,0 +1,53 @@
+#include "CanvasModel.h"
+
+#include "support/BmpBuilder.h"
+
+namespace e2e {
+
+Pixels openedOnCanvas(const Pixels& picture)
+{
+    Pixels canvas(kWidth, kCanvasHeight, kWhite);
+    for (int y = 0; y < kCanvasHeight; ++y)
+        for (int x = 0; x < kWidth; ++x) canvas.set(x, y, picture.at(x, y == 0 ? 0 : y - 1));
+    return canvas;
+}
+
+std::string differences(const Pixels& expected, const QImage& image, QPoint origin)
+{
+    if (image.isNull()) return "no image";
+    if (image.width() < origin.x() + expected.width() || image.height() < origin.y() + expected.height())
+        return "image too small";
+    int count = 0;
+    std::string first;
+    for (int y = 0; y < expected.height(); ++y) {
+        for (int x = 0; x < expected.width(); ++x) {
+            const QRgb got = image.pixel(origin.x() + x, origin.y() + y) & 0xFFFFFFu;
+            if (got == expected.at(x, y)) continue;
+            if (++count <= 5)
+                first += " (" + std::to_string(x) + "," + std::to_string(y) + ") is " +
+                         QString::number(got, 16).toStdString() + " not " +
+                         QString::number(expected.at(x, y), 16).toStdString();
+        }
+    }
+    return count == 0 ? std::string() : std::to_string(count) + " pixels differ:" + first;
+}
+
+bool writeMonochrome(const Pixels& picture, const QString& path)
+{
+    bmp::InfoHeader header;
+    header.width = picture.width();
+    header.height = picture.height();
+    header.bitCount = 1;
+    const std::size_t length = bmp::rowLength(picture.width(), 1);
+    bmp::BmpBuilder file;
+    file.info(header).colourTable({0x00000000u, 0x00FFFFFFu});
+    file.rows(static_cast<std::size_t>(picture.height()), [&](std::size_t stored) {
+        const int y = picture.height() - 1 - static_cast<int>(stored);
+        std::vector<int> bits;
+        for (int x = 0; x < picture.width(); ++x) bits.push_back(picture.at(x, y) == kBlack ? 0 : 1);
+        return bmp::monochromeRow(bits, length);
+    });
+    return file.writeTo(path.toStdString());
+}
+
+}  // namespace e2e
