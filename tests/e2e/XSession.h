@@ -69,7 +69,7 @@ public:
     // Mapped windows whose title matches the extended regular expression.
     QStringList windows(const QString& titlePattern) const;
     // The first such window within the time, or an empty string.
-    QString waitForWindow(const QString& titlePattern, int timeoutMs = 10000) const;
+    QString waitForWindow(const QString& titlePattern, int timeoutMs = 30000) const;
     bool waitUntilGone(const QString& titlePattern, int timeoutMs = 10000) const;
     // The window's place and size on the screen.
     std::optional<QRect> geometry(const QString& window) const;
