@@ -39,14 +39,9 @@ void QtPlatform::showCommonDialog(QWidget* owner, DialogAction action, CommonDia
     dialog.setOption(QFileDialog::ReadOnly, false);
     dialog.setNameFilters(nameFilters(state.filter));
     dialog.setDefaultSuffix(QString());
-    if (action == DialogAction::Open) {
-        // A typed name that does not exist is accepted; the check refuses it afterwards.
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::AnyFile);
-    } else {
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setFileMode(QFileDialog::AnyFile);
-    }
+    dialog.setAcceptMode(action == DialogAction::Open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    // Open too takes a typed name that does not exist; the check refuses it afterwards.
+    dialog.setFileMode(QFileDialog::AnyFile);
     if (!state.fileName.isEmpty()) dialog.selectFile(state.fileName);
     const bool accepted = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
     state.fileName = accepted ? dialog.selectedFiles().constFirst() : QString();
