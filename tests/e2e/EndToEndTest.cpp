@@ -137,6 +137,7 @@ protected:
 
     void startProgram(const QString& program = QStringLiteral(PINTARO_PROGRAM))
     {
+        m_program.setErrorFile(m_work.filePath(QStringLiteral("program-messages.txt")));
         ASSERT_TRUE(m_program.start(program, {}, programEnvironment(m_screen.display(), m_home), false, m_home))
             << "cannot start " << program.toStdString();
     }
@@ -160,7 +161,7 @@ TEST_F(EndToEnd, ColouringSessionSavesWhatWasPainted)
     ASSERT_NO_FATAL_FAILURE(startProgram());
     const XDriver& x = *m_x;
     const QString window = x.waitForWindow(kMainTitle);
-    ASSERT_FALSE(window.isEmpty()) << "the main window never appeared";
+    ASSERT_FALSE(window.isEmpty()) << "the main window never appeared; the program " << m_program.describe();
     EXPECT_EQ(x.geometry(window), QRect(0, 0, 800, 600));
 
     // Once the palette is drawn the buttons are too; every enabled one shows
@@ -253,7 +254,7 @@ TEST_F(EndToEnd, RefusesToStartOnAScreenTooNarrow)
     ASSERT_NO_FATAL_FAILURE(startProgram());
     const XDriver& x = *m_x;
     const QString box = x.waitForWindow(kErrorTitle);
-    ASSERT_FALSE(box.isEmpty()) << "no refusal shown";
+    ASSERT_FALSE(box.isEmpty()) << "no refusal shown; the program " << m_program.describe();
     EXPECT_TRUE(x.windows(kMainTitle).isEmpty()) << "the main window appeared on a small screen";
     ASSERT_TRUE(x.focus(box));
     x.key(QStringLiteral("Return"));
@@ -303,7 +304,8 @@ TEST_F(EndToEnd, InstalledProgramFindsItsPicturesThroughTheLink)
     ASSERT_NO_FATAL_FAILURE(startScreen(1024, 768));
     ASSERT_NO_FATAL_FAILURE(startProgram(link.filePath()));
     const XDriver& x = *m_x;
-    ASSERT_FALSE(x.waitForWindow(kMainTitle).isEmpty()) << "the installed program showed no window";
+    ASSERT_FALSE(x.waitForWindow(kMainTitle).isEmpty())
+        << "the installed program showed no window; it " << m_program.describe();
     ASSERT_TRUE(x.click(canvasPoint(320, 260)));
     ASSERT_TRUE(chooseFile(x, kOpenTitle, QStringLiteral("cat.bmp")));
     EXPECT_TRUE(x.windows(kErrorTitle).isEmpty()) << "cat.bmp was not found or refused";

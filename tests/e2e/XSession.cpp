@@ -50,8 +50,8 @@ bool ChildProcess::start(const QString& program, const QStringList& arguments, c
     stop();
     m_process = std::make_unique<QProcess>();
     m_process->setProcessEnvironment(environment);
-    // Nobody reads its messages: a full pipe must never stall it.
-    m_process->setStandardErrorFile(QProcess::nullDevice());
+    // Messages go to a file, never a pipe: a full pipe would stall it.
+    m_process->setStandardErrorFile(m_errorFile.isEmpty() ? QProcess::nullDevice() : m_errorFile);
     if (!readOutput) m_process->setStandardOutputFile(QProcess::nullDevice());
     if (!workingDirectory.isEmpty()) m_process->setWorkingDirectory(workingDirectory);
     m_process->start(program, arguments);
@@ -69,6 +69,24 @@ std::optional<int> ChildProcess::waitForExit(int timeoutMs)
     if (running() && !m_process->waitForFinished(timeoutMs)) return std::nullopt;
     if (m_process->exitStatus() != QProcess::NormalExit) return std::nullopt;
     return m_process->exitCode();
+}
+
+std::string ChildProcess::describe() const
+{
+    if (!m_process) return "never started";
+    // Without an event loop only a wait notices that the child has ended.
+    m_process->waitForFinished(0);
+    QString text;
+    if (running())
+        text = QStringLiteral("still running");
+    else if (m_process->exitStatus() == QProcess::CrashExit)
+        text = QStringLiteral("crashed");
+    else
+        text = QStringLiteral("ended with exit code %1").arg(m_process->exitCode());
+    QFile errors(m_errorFile);
+    if (!m_errorFile.isEmpty() && errors.open(QIODevice::ReadOnly))
+        text += QStringLiteral("; its messages:\n") + QString::fromLocal8Bit(errors.read(4000));
+    return text.toStdString();
 }
 
 void ChildProcess::stop()
@@ -94,7 +112,10 @@ QString VirtualScreen::start(int width, int height)
         // a display already taken makes it exit at once.
         if (!m_server.start(QStringLiteral("Xvfb"),
                             {display, QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                             QStringLiteral("0"), screen, QStringLiteral("-nolisten"), QStringLiteral("tcp")},
+                             QStringLiteral("0"), screen, QStringLiteral("-nolisten"), QStringLiteral("tcp"),
+                             // A server that resets when its last client leaves
+                             // refuses whoever connects during the reset.
+                             QStringLiteral("-noreset")},
                             QProcessEnvironment::systemEnvironment(), true))
             return QStringLiteral("Xvfb could not be started");
         QProcess* server = m_server.process();

@@ -15,6 +15,7 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 
 struct ToolResult {
     bool finished = false;  // false: did not start or ran past its time
@@ -36,10 +37,13 @@ public:
     ~ChildProcess();
 
     // Standard output is kept for reading only when asked for; standard
-    // error is always dropped.
+    // error goes to the file set beforehand, or is dropped.
     bool start(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment,
                bool readOutput = false, const QString& workingDirectory = QString());
+    void setErrorFile(const QString& path) { m_errorFile = path; }
     bool running() const;
+    // For failure messages: whether it still runs, how it ended, what it said.
+    std::string describe() const;
     // Waits for the process to end by itself; its exit code, or nothing.
     std::optional<int> waitForExit(int timeoutMs);
     QProcess* process() { return m_process.get(); }
@@ -47,6 +51,7 @@ public:
 
 private:
     std::unique_ptr<QProcess> m_process;
+    QString m_errorFile;
 };
 
 // A private Xvfb server on the first free display from :90 on.
