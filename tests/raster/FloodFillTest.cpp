@@ -240,3 +240,25 @@ TEST(FloodFill, RandomLineArtMatchesTheReference)
         }
     }
 }
+
+// Dense noise, from sparse to past the point where white stops percolating:
+// countless spans that start left of their parents, the cases a span fill's
+// turn-back checks exist for.
+TEST(FloodFill, DenseNoiseMatchesTheReference)
+{
+    std::mt19937 random(20261207);
+    CanvasImage image;
+    for (int canvas = 0; canvas < 300; ++canvas) {
+        const double black = 0.2 + 0.4 * canvas / 299.0;
+        std::bernoulli_distribution isBlack(black);
+        for (int y = 0; y < H; ++y)
+            for (int x = 0; x < W; ++x) image.storePixel(x, y, isBlack(random) ? kPureBlack : kWhite);
+        int x = 0, y = 0;
+        do {
+            x = std::uniform_int_distribution<int>(0, W - 1)(random);
+            y = std::uniform_int_distribution<int>(0, H - 1)(random);
+        } while (image.pixel(x, y) != kWhite);
+        expectFillMatchesReference(image, x, y, kRed, "noise canvas " + std::to_string(canvas));
+        if (HasFatalFailure()) return;
+    }
+}
