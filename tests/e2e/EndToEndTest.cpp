@@ -39,6 +39,7 @@ QPoint canvasPoint(int x, int y) { return {10 + x, 10 + y}; }
 QPoint swatch(int index) { return {712 + 24 * (index % 3) + 8, 32 + 24 * (index / 3) + 8}; }
 QPoint toolButton(int index) { return {744, 216 + 32 * index + 12}; }
 QRect toolButtonRect(int index) { return {712, 216 + 32 * index, 65, 25}; }
+const QPoint kSmallPencil{720, 388};
 const QPoint kMidPencil{740, 390};
 const QPoint kOpenButton{744, 476};
 const QPoint kSaveButton{744, 508};
@@ -70,6 +71,7 @@ int darkPixels(const QImage& image, const QRect& area)
 const QRect kFrameA{QPoint(40, 40), QPoint(240, 190)};
 const QRect kFrameB{QPoint(300, 40), QPoint(500, 190)};
 const QRect kFrameC{QPoint(40, 300), QPoint(240, 450)};
+const QRect kOnePixelBox{QPoint(620, 40), QPoint(622, 42)};
 constexpr int kLineX = 600;
 constexpr int kLineTop = 250;
 constexpr int kLineBottom = 500;
@@ -82,6 +84,7 @@ Pixels testPicture()
     p.outline(kFrameA);
     p.outline(kFrameB);
     p.outline(kFrameC);
+    p.outline(kOnePixelBox);
     p.fill({QPoint(kLineX, kLineTop), QPoint(kLineX, kLineBottom)}, kBlack);
     // Marks on the top and bottom rows show where opening puts them.
     p.fill({0, 0, 20, 1}, kBlack);
@@ -182,26 +185,55 @@ TEST_F(EndToEnd, ColouringSessionSavesWhatWasPainted)
     EXPECT_TRUE(x.windows(kErrorTitle).isEmpty()) << "the picture was refused";
     Pixels expected = openedOnCanvas(picture);
     ASSERT_EQ(waitForCanvas(x, expected), "");
+    // After every action the screen must show the model, however few pixels
+    // the action changed.
+    const auto shows = [&](const char* action) {
+        const std::string difference = waitForCanvas(x, expected);
+        EXPECT_EQ(difference, "") << "the screen after " << action;
+        return difference.empty();
+    };
 
     // Two fills in palette colours, then a grabbed colour into the third area.
     x.click(swatch(3));
     x.click(canvasPoint(400, 116));
     expected.fill(interiorOnCanvas(kFrameB), kGreen);
+    ASSERT_TRUE(shows("a green fill"));
     x.click(swatch(5));
     x.click(canvasPoint(140, 116));
     expected.fill(interiorOnCanvas(kFrameA), kRed);
+    ASSERT_TRUE(shows("a red fill"));
     x.click(toolButton(3));
     x.click(canvasPoint(400, 130));
+    ASSERT_TRUE(shows("a grab"));
     x.click(toolButton(1));
     x.click(canvasPoint(140, 376));
     expected.fill(interiorOnCanvas(kFrameC), kGreen);
+    ASSERT_TRUE(shows("a fill in the grabbed colour"));
+    x.click(canvasPoint(621, 42));
+    expected.set(621, 42, kGreen);
+    ASSERT_TRUE(shows("a fill of one pixel"));
+
+    // The smallest pencil: a dot, then a slow stroke one pixel per event.
+    x.click(toolButton(0));
+    x.click(kSmallPencil);
+    x.click(swatch(5));
+    x.click(canvasPoint(100, 250));
+    expected.set(100, 250, kRed);
+    ASSERT_TRUE(shows("a 1-pixel pencil dot"));
+    QList<QPoint> slow;
+    for (int cx = 100; cx <= 130; ++cx) {
+        slow << canvasPoint(cx, 260);
+        expected.set(cx, 260, kRed);
+    }
+    x.drag(slow, 20);
+    ASSERT_TRUE(shows("a slow 1-pixel stroke"));
 
     // A 3-pixel yellow pencil stroke across the line, which stays black.
-    x.click(toolButton(0));
     x.click(kMidPencil);
     x.click(swatch(1));
     x.drag({canvasPoint(560, 400), canvasPoint(580, 400), canvasPoint(620, 400), canvasPoint(640, 400)});
     for (int cx = 560; cx <= 640; ++cx) expected.stamp(cx, 400, 1, kYellow);
+    ASSERT_TRUE(shows("a 3-pixel stroke across an outline"));
 
     ASSERT_TRUE(x.click(kSaveButton));
     ASSERT_TRUE(chooseFile(x, kSaveTitle, savedPath)) << "the Save As dialog did not take the typed path";
@@ -217,11 +249,14 @@ TEST_F(EndToEnd, ColouringSessionSavesWhatWasPainted)
     x.click(toolButton(2));
     x.click(canvasPoint(kLineX, 300));
     expected.set(kLineX, 300, kWhite);
+    ASSERT_TRUE(shows("an eraser press on an outline"));
     x.click(canvasPoint(120, 150));
     expected.set(120, 150, kWhite);
+    ASSERT_TRUE(shows("an eraser press on colour"));
     x.drag({canvasPoint(180, 116), canvasPoint(220, 116), canvasPoint(260, 116)});
     expected.set(180, 116, kWhite);
     for (int cx = 181; cx <= 260; ++cx) expected.stamp(cx, 116, 1, kWhite);
+    ASSERT_TRUE(shows("an eraser drag across an outline"));
 
     // The same name again: No keeps the file as it was, Yes replaces it.
     x.click(kSaveButton);

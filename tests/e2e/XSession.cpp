@@ -211,13 +211,15 @@ bool XDriver::click(QPoint at) const
                     QStringLiteral("click"), QStringLiteral("1")});
 }
 
-bool XDriver::drag(const QList<QPoint>& path) const
+bool XDriver::drag(const QList<QPoint>& path, int pauseMs) const
 {
     if (path.isEmpty()) return false;
     QStringList arguments{QStringLiteral("mousemove"), QString::number(path.first().x()),
                           QString::number(path.first().y()), QStringLiteral("mousedown"), QStringLiteral("1")};
-    for (qsizetype i = 1; i < path.size(); ++i)
+    for (qsizetype i = 1; i < path.size(); ++i) {
+        if (pauseMs > 0) arguments << QStringLiteral("sleep") << QString::number(pauseMs / 1000.0);
         arguments << QStringLiteral("mousemove") << QString::number(path[i].x()) << QString::number(path[i].y());
+    }
     arguments << QStringLiteral("mouseup") << QStringLiteral("1");
     return xdotool(arguments);
 }

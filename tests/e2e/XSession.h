@@ -82,8 +82,9 @@ public:
     bool focus(const QString& window) const;
 
     bool click(QPoint at) const;
-    // Press at the first point, move through the others, release at the last.
-    bool drag(const QList<QPoint>& path) const;
+    // Press at the first point, move through the others, release at the last;
+    // a pause between moves makes each one an event of its own.
+    bool drag(const QList<QPoint>& path, int pauseMs = 0) const;
     bool type(const QString& text) const;
     bool key(const QString& keyName) const;
 
