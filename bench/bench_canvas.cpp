@@ -3,6 +3,9 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QImage>
+#include <QPainter>
+#include <QRegion>
 
 #include <benchmark/benchmark.h>
 
@@ -36,7 +39,7 @@ std::unique_ptr<Form1> paintingForm(ScriptedPlatform& platform)
     QCoreApplication::processEvents();
     form->PictureLoaded = 1;
     CanvasImage& canvas = form->Picture1->image();
-    std::fill_n(canvas.data(), CanvasImage::kWidth * CanvasImage::kHeight, kWhite);
+    canvas.clear(kWhite);
     form->Picture1->Refresh();
     form->Command3_Click(0);
     form->Label3_Click(2);
@@ -91,5 +94,36 @@ void BM_DragStepRepaint(benchmark::State& state)
         benchmark::Counter(static_cast<double>(counter.paints) / static_cast<double>(state.iterations()));
 }
 BENCHMARK(BM_DragStepRepaint)->Unit(benchmark::kMicrosecond);
+
+// The whole drawing area through the canvas widget's own paint path, onto an
+// offscreen RGB32 target; against the floor, a plain RGB32 image drawn there.
+void BM_RepaintFullCanvas(benchmark::State& state)
+{
+    ScriptedPlatform platform;
+    const auto form = paintingForm(platform);
+    CanvasWidget& canvas = *form->Picture1;
+    QImage target(canvas.size(), QImage::Format_RGB32);
+    const QRegion area(CanvasWidget::kBorder, CanvasWidget::kBorder, CanvasImage::kWidth, CanvasImage::kHeight);
+    for (auto _ : state) {
+        canvas.render(&target, area.boundingRect().topLeft(), area, QWidget::RenderFlags());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_RepaintFullCanvas)->Unit(benchmark::kMicrosecond);
+
+void BM_FloorBlitCanvas(benchmark::State& state)
+{
+    QImage source(CanvasImage::kWidth, CanvasImage::kHeight, QImage::Format_RGB32);
+    source.fill(Qt::white);
+    QImage target(CanvasImage::kWidth + 2 * CanvasWidget::kBorder, CanvasImage::kHeight + 2 * CanvasWidget::kBorder,
+                  QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&target);
+        painter.drawImage(QPoint(CanvasWidget::kBorder, CanvasWidget::kBorder), source);
+        painter.end();
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_FloorBlitCanvas)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
