@@ -33,7 +33,7 @@ void openBench(benchmark::State& state, int bitCount, int height)
             state.SkipWithError("the picture was not opened");
             return;
         }
-        benchmark::DoNotOptimize(canvas.data());
+        benchmark::DoNotOptimize(canvas.words());
     }
 }
 

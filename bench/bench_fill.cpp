@@ -106,7 +106,7 @@ void openOnto(CanvasImage& canvas, const Picture& picture)
     canvas.setBackgroundPicture(picture.pixels.data(), picture.width, picture.height,
                                 static_cast<std::size_t>(picture.width));
     canvas.bitBlt(0, 0, W, H, 0, -1);
-    std::copy_n(picture.pixels.data(), std::min(picture.width, W), canvas.data());
+    for (int x = 0; x < std::min(picture.width, W); ++x) canvas.storePixel(x, 0, picture.pixels[static_cast<std::size_t>(x)]);
 }
 
 struct Region {
@@ -128,10 +128,11 @@ Region largestWhiteRegion(const CanvasImage& canvas)
                 labels.floodFillSurface(x, y, kWhite);
                 regions.push_back({x, y, 0});
             }
-    for (std::size_t i = 0; i < kPixelCount; ++i) {
-        const Colour label = labels.data()[i];
-        if (label != kPureBlack && label < nextLabel) ++regions[label].pixels;
-    }
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x) {
+            const Colour label = labels.pixel(x, y);
+            if (label != kPureBlack && label < nextLabel) ++regions[label].pixels;
+        }
     return *std::max_element(regions.begin(), regions.end(),
                              [](const Region& a, const Region& b) { return a.pixels < b.pixels; });
 }
@@ -154,10 +155,10 @@ void fillBackAndForth(benchmark::State& state, CanvasImage& canvas, int x, int y
 
 void BM_FloorFillCanvas(benchmark::State& state)
 {
-    CanvasImage canvas;
+    std::vector<CanvasImage::StoredPixel> canvas(kPixelCount);
     int byte = 0;
     for (auto _ : state) {
-        std::memset(canvas.data(), byte, kPixelCount * sizeof(Colour));
+        std::memset(canvas.data(), byte, kPixelCount * sizeof(CanvasImage::StoredPixel));
         benchmark::ClobberMemory();
         byte ^= 0xFF;
     }

@@ -35,20 +35,18 @@ const CanvasImage& paintedCanvas()
 // their comparisons, hundreds of thousands a run.
 __attribute__((no_sanitize("coverage"))) bool samePixels(const CanvasImage& a, const CanvasImage& b)
 {
-    return std::memcmp(a.data(), b.data(), std::size_t{CanvasImage::kWidth} * CanvasImage::kHeight * sizeof(Colour))
+    return std::memcmp(a.words(), b.words(),
+                       std::size_t{CanvasImage::kWidth} * CanvasImage::kHeight * sizeof(CanvasImage::StoredPixel))
         == 0;
 }
 
 // Rows 1 and below: the picture as Qt's reader renders it, one row down.
 __attribute__((no_sanitize("coverage"))) bool shiftedByOneRow(const CanvasImage& canvas, const QImage& picture)
 {
-    std::vector<Colour> row(CanvasImage::kWidth);
     for (int y = 1; y < CanvasImage::kHeight; ++y) {
         const auto* line = reinterpret_cast<const Colour*>(picture.constScanLine(y - 1));
-        for (std::size_t x = 0; x < row.size(); ++x) row[x] = line[x] & 0x00FFFFFF;
-        if (std::memcmp(row.data(), canvas.data() + std::size_t{CanvasImage::kWidth} * y, row.size() * sizeof(Colour))
-            != 0)
-            return false;
+        for (int x = 0; x < CanvasImage::kWidth; ++x)
+            if (canvas.pixel(x, y) != (line[x] & 0x00FFFFFF)) return false;
     }
     return true;
 }
@@ -93,6 +91,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Row 0: the picture's top row as the program's own decoder draws it.
     CanvasImage top(0x00D0E0F0);
     require(Module1::DrawBitmapFile(path, top) == Module1::DrawOutcome::Drawn, "top row");
-    require(std::equal(top.data(), top.data() + CanvasImage::kWidth, canvas.data()), "canvas row 0");
+    require(std::equal(top.words(), top.words() + CanvasImage::kWidth, canvas.words()), "canvas row 0");
     return 0;
 }

@@ -22,9 +22,11 @@ CanvasWidget::CanvasWidget(QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);  // moves arrive without a button too, as the handlers expect
     setAttribute(Qt::WA_OpaquePaintEvent);
-    // 0x00BBGGRR in memory on a little-endian machine is R, G, B, X.
-    m_view = QImage(reinterpret_cast<const uchar*>(m_image.data()), CanvasImage::kWidth, CanvasImage::kHeight,
-                    static_cast<qsizetype>(CanvasImage::kStride * sizeof(Colour)), QImage::Format_RGBX8888);
+    // The image keeps its pixels as RGB32, so any part of it, one pixel
+    // included, is drawn as it is onto any target.
+    m_view = QImage(reinterpret_cast<const uchar*>(m_image.words()), CanvasImage::kWidth, CanvasImage::kHeight,
+                    static_cast<qsizetype>(CanvasImage::kStride * sizeof(CanvasImage::StoredPixel)),
+                    QImage::Format_RGB32);
 }
 
 void CanvasWidget::showChanged(const PixelRect& rect)

@@ -1,13 +1,12 @@
 #include "app/Form1.h"
 
-#include "canvas/PencilStamp.h"
 #include "raster/Rounding.h"
 
 void Form1::PutPixel(float x, float y, Colour colour)
 {
     // The stamp is centred on the pixel the point rounds to, the same pixel
     // a press reads and a stroke continues from.
-    const PixelRect changed = stampSquare(Picture1->image(), roundToPixel(x), roundToPixel(y), PencilSize, colour);
+    const PixelRect changed = Picture1->image().stampSquare(roundToPixel(x), roundToPixel(y), PencilSize, colour);
     if (m_unshown)
         *m_unshown = m_unshown->united(changed);  // a mouse handler shows it when it ends
     else

@@ -37,10 +37,10 @@ SaveProblem saveArtwork(const CanvasImage& image, const QString& path)
         const QFileInfo info(path);
         return info.absoluteDir().exists() ? SaveProblem::NotWritable : SaveProblem::MissingFolder;
     }
-    // The canvas's 0x00BBGGRR is RGBX8888 in memory; with no alpha to keep,
-    // Qt's writer makes a 24-bit bitmap of it.
-    const QImage view(reinterpret_cast<const uchar*>(image.data()), CanvasImage::kWidth, CanvasImage::kHeight,
-                      static_cast<qsizetype>(CanvasImage::kStride * sizeof(Colour)), QImage::Format_RGBX8888);
+    // With no alpha to keep, Qt's writer makes a 24-bit bitmap of the canvas.
+    const QImage view(reinterpret_cast<const uchar*>(image.words()), CanvasImage::kWidth, CanvasImage::kHeight,
+                      static_cast<qsizetype>(CanvasImage::kStride * sizeof(CanvasImage::StoredPixel)),
+                      QImage::Format_RGB32);
     QImageWriter writer(&file, "bmp");
     if (!writer.write(view)) {
         file.cancelWriting();

@@ -82,7 +82,7 @@ OpenedPicture openPicture(const QString& path, CanvasImage& canvas)
     canvas.setBackgroundPicture(pixels, picture.width(), picture.height(),
                                 static_cast<std::size_t>(picture.bytesPerLine()) / sizeof(Colour));
     canvas.bitBlt(0, 0, CanvasImage::kWidth, CanvasImage::kHeight, 0, -1);
-    std::copy_n(topRow.data(), CanvasImage::kWidth, canvas.data());
+    for (int x = 0; x < CanvasImage::kWidth; ++x) canvas.storePixel(x, 0, topRow.pixel(x, 0));
     return {OpenProblem::None, outcome};
 }
 

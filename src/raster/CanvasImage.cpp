@@ -7,7 +7,7 @@
 #include <cstring>
 
 CanvasImage::CanvasImage(Colour background)
-    : m_pixels(static_cast<std::size_t>(kWidth) * kHeight, background & 0x00FFFFFF),
+    : m_pixels(static_cast<std::size_t>(kWidth) * kHeight, toStored(background & 0x00FFFFFF)),
       m_background(background & 0x00FFFFFF)
 {
 }
@@ -32,6 +32,12 @@ PixelRect CanvasImage::setPixelV(int x, int y, Colour colour)
     return PixelRect::point(x, y);
 }
 
+PixelRect CanvasImage::clear(Colour colour)
+{
+    std::fill(m_pixels.begin(), m_pixels.end(), toStored(colour & 0x00FFFFFF));
+    return whole();
+}
+
 PixelRect CanvasImage::bitBlt(int destX, int destY, int width, int height, int srcX, int srcY)
 {
     // Clip the destination to the image, then the source to the image; the
@@ -50,7 +56,7 @@ PixelRect CanvasImage::bitBlt(int destX, int destY, int width, int height, int s
     const int x1 = static_cast<int>(wideX1), y1 = static_cast<int>(wideY1);
     const int offsetX = static_cast<int>(dx);
     const int offsetY = static_cast<int>(dy);
-    const std::size_t rowBytes = static_cast<std::size_t>(x1 - x0) * sizeof(Colour);
+    const std::size_t rowBytes = static_cast<std::size_t>(x1 - x0) * sizeof(StoredPixel);
     // memmove per row handles overlap within a row; the row order handles it across rows.
     if (offsetY < 0) {
         for (int y = y1 - 1; y >= y0; --y)
@@ -66,7 +72,7 @@ PixelRect CanvasImage::bitBlt(int destX, int destY, int width, int height, int s
 
 PixelRect CanvasImage::setBackgroundPicture(const Colour* pixels, int width, int height, std::size_t stride)
 {
-    std::fill(m_pixels.begin(), m_pixels.end(), m_background);
+    clear(m_background);
     if (!pixels) return whole();
     const int w = std::clamp(width, 0, kWidth);
     const int h = std::clamp(height, 0, kHeight);

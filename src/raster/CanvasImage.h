@@ -7,13 +7,27 @@
 #include <cstdint>
 #include <vector>
 
-// The one persistent canvas image: 685 by 557 pixels of 0x00BBGGRR, rows top
-// to bottom, no padding. Every painting operation goes through the members
-// below and returns the rectangle it changed (empty when nothing changed).
+// The one persistent canvas image: 685 by 557 pixels, rows top to bottom, no
+// padding. Every operation speaks colours as 0x00BBGGRR; the pixels are kept
+// as the words screens draw without conversion (see StoredPixel), and the two
+// forms meet only here. Every painting operation returns the rectangle it
+// changed (empty when nothing changed).
 class CanvasImage {
 public:
     static constexpr int kWidth = 685;
     static constexpr int kHeight = 557;
+
+    // 0xFFRRGGBB: Qt's RGB32 and a 32-bit Windows DIB section alike, so a
+    // front-end wraps the buffer and draws any part of it as it is.
+    using StoredPixel = std::uint32_t;
+    static constexpr StoredPixel toStored(Colour c)
+    {
+        return 0xFF000000u | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
+    }
+    static constexpr Colour fromStored(StoredPixel s)
+    {
+        return ((s & 0xFFu) << 16) | (s & 0xFF00u) | ((s >> 16) & 0xFFu);
+    }
 
     explicit CanvasImage(Colour background = kWhite);
 
@@ -26,8 +40,10 @@ public:
     PixelRect setPixel(float x, float y, Colour colour);
 
     // Unchecked access for code that has already clipped.
-    Colour pixel(int x, int y) const { return m_pixels[static_cast<std::size_t>(y) * kWidth + x]; }
-    void storePixel(int x, int y, Colour c) { m_pixels[static_cast<std::size_t>(y) * kWidth + x] = c; }
+    Colour pixel(int x, int y) const { return fromStored(m_pixels[index(x, y)]); }
+    void storePixel(int x, int y, Colour c) { m_pixels[index(x, y)] = toStored(c); }
+    // Every pixel in one colour.
+    PixelRect clear(Colour colour);
 
     Colour fillColour() const { return m_fillColour; }
     void setFillColour(Colour colour) { m_fillColour = colour & 0x00FFFFFF; }
@@ -42,6 +58,12 @@ public:
     // SetPixelV.
     PixelRect setPixelV(int x, int y, Colour colour);
 
+    // One pencil stamp: the square of pixels up to `reach` around (x, y)
+    // takes the colour, except pixels that are pure black, so outlines
+    // survive any stroke. Clipped to the canvas; reports only the pixels that
+    // really changed.
+    PixelRect stampSquare(int x, int y, int reach, Colour colour);
+
     // BitBlt SRCCOPY of the image onto itself, as if through a temporary copy.
     // Source pixels outside the image leave their destination pixels alone.
     PixelRect bitBlt(int destX, int destY, int width, int height, int srcX, int srcY);
@@ -50,13 +72,19 @@ public:
     // and the picture drawn from the top-left corner, clipped to the image.
     PixelRect setBackgroundPicture(const Colour* pixels, int width, int height, std::size_t stride);
 
-    const Colour* data() const { return m_pixels.data(); }
-    Colour* data() { return m_pixels.data(); }
+    // The pixels as stored, for the front-end's view and for copies of the
+    // whole image; not colours.
+    const StoredPixel* words() const { return m_pixels.data(); }
     static constexpr std::size_t kStride = kWidth;  // in pixels
     static PixelRect whole() { return {0, 0, kWidth, kHeight}; }
 
 private:
-    std::vector<Colour> m_pixels;
+    static std::size_t index(int x, int y) { return static_cast<std::size_t>(y) * kWidth + static_cast<std::size_t>(x); }
+
+    std::vector<StoredPixel> m_pixels;
     Colour m_fillColour = kPureBlack;
     Colour m_background;
 };
+
+static_assert(CanvasImage::toStored(kPureBlack) == 0xFF000000u && CanvasImage::fromStored(0xFF000000u) == kPureBlack,
+              "the outline colour must stay exactly recognisable in both forms");

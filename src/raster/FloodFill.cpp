@@ -40,14 +40,16 @@ Segment* segmentStack()
 }
 
 constexpr int kWidth = CanvasImage::kWidth;
+constexpr int kHeight = CanvasImage::kHeight;
+using Pixel = CanvasImage::StoredPixel;
 
 #if defined(__SSE2__)
-inline __m128i load4(const Colour* p) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p)); }
-inline void store4(Colour* p, __m128i v) { _mm_storeu_si128(reinterpret_cast<__m128i*>(p), v); }
-inline __m128i broadcast(Colour c) { return _mm_set1_epi32(static_cast<int>(c)); }
+inline __m128i load4(const Pixel* p) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p)); }
+inline void store4(Pixel* p, __m128i v) { _mm_storeu_si128(reinterpret_cast<__m128i*>(p), v); }
+inline __m128i broadcast(Pixel c) { return _mm_set1_epi32(static_cast<int>(c)); }
 
 // True when all eight pixels from p equal the surface.
-inline bool eightEqual(const Colour* p, __m128i surface)
+inline bool eightEqual(const Pixel* p, __m128i surface)
 {
     const __m128i a = _mm_cmpeq_epi32(load4(p), surface);
     const __m128i b = _mm_cmpeq_epi32(load4(p + 4), surface);
@@ -57,7 +59,7 @@ inline bool eightEqual(const Colour* p, __m128i surface)
 
 // Paints the run of `surface` that starts at `from`; returns one past its end.
 // Scanning and painting go together so each pixel is visited once.
-inline int paintRight(Colour* row, int from, Colour surface, Colour fill)
+inline int paintRight(Pixel* row, int from, Pixel surface, Pixel fill)
 {
     int x = from;
     // Most runs in line art end at once; do not pay for the wide loop then.
@@ -75,7 +77,7 @@ inline int paintRight(Colour* row, int from, Colour surface, Colour fill)
 }
 
 // Paints the run of `surface` that ends just before `end`; returns its start.
-inline int paintLeft(Colour* row, int end, Colour surface, Colour fill)
+inline int paintLeft(Pixel* row, int end, Pixel surface, Pixel fill)
 {
     int x = end;
     if (x <= 0 || row[x - 1] != surface) return x;
@@ -93,7 +95,7 @@ inline int paintLeft(Colour* row, int end, Colour surface, Colour fill)
 
 // The first pixel of `surface` in [from, last], or last + 1. Usually a short
 // hop over an outline; long ones cross what another branch already filled.
-inline int skipToSurface(const Colour* row, int from, int last, Colour surface)
+inline int skipToSurface(const Pixel* row, int from, int last, Pixel surface)
 {
     int x = from;
     for (int n = 0; n < 4; ++n, ++x)
@@ -111,14 +113,9 @@ inline int skipToSurface(const Colour* row, int from, int last, Colour surface)
     return x;
 }
 
-}  // namespace
-
-PixelRect CanvasImage::floodFillSurface(int x, int y, Colour surface)
+// The start pixel is `surface` and `fill` differs from it.
+PixelRect spanFill(Pixel* const pixels, int x, int y, Pixel surface, Pixel fill)
 {
-    surface &= 0x00FFFFFF;
-    if (!contains(x, y) || pixel(x, y) != surface || m_fillColour == surface) return {};
-    const Colour fill = m_fillColour;
-    Colour* const pixels = m_pixels.data();
     Segment* const stack = segmentStack();
     std::size_t top = 0;
     int minX = x, maxX = x, minY = y, maxY = y;
@@ -144,14 +141,14 @@ PixelRect CanvasImage::floodFillSurface(int x, int y, Colour surface)
         int row = seg.row + dy;
         const int x1 = seg.left;
         const int x2 = seg.right;
-        Colour* line = pixels + static_cast<std::size_t>(row) * kWidth;
+        Pixel* line = pixels + static_cast<std::size_t>(row) * kWidth;
 
         if (x1 == x2 && x1 > 0 && x1 < kWidth - 1) {
             // Down a one-pixel corridor every row repeats its parent; walk it
             // without the stack until it widens, turns or ends.
             const std::ptrdiff_t stride = static_cast<std::ptrdiff_t>(dy) * kWidth;
             const int rowsLeft = dy > 0 ? kHeight - row : row + 1;
-            Colour* p = line + x1;
+            Pixel* p = line + x1;
             int walked = 0;
             while (walked < rowsLeft && p[0] == surface && p[-1] != surface && p[1] != surface) {
                 *p = fill;
@@ -193,4 +190,14 @@ PixelRect CanvasImage::floodFillSurface(int x, int y, Colour surface)
         }
     }
     return {minX, minY, maxX - minX + 1, maxY - minY + 1};
+}
+
+}  // namespace
+
+PixelRect CanvasImage::floodFillSurface(int x, int y, Colour surface)
+{
+    surface &= 0x00FFFFFF;
+    if (!contains(x, y) || pixel(x, y) != surface || m_fillColour == surface) return {};
+    // Compared as stored: the conversion is one to one, so equal colours are equal words.
+    return spanFill(m_pixels.data(), x, y, toStored(surface), toStored(m_fillColour));
 }

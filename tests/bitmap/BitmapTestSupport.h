@@ -114,22 +114,22 @@ struct TestPicture {
 inline CanvasImage markedCanvas()
 {
     CanvasImage canvas;
-    for (int y = 0; y < CanvasImage::kHeight; ++y)
-        for (int x = 0; x < CanvasImage::kWidth; ++x) canvas.storePixel(x, y, rgbColour(1, 2, 3));
+    canvas.clear(rgbColour(1, 2, 3));
     return canvas;
 }
 
 inline std::vector<Colour> canvasRow(const CanvasImage& canvas, int y)
 {
-    return {canvas.data() + static_cast<std::size_t>(y) * CanvasImage::kStride,
-            canvas.data() + static_cast<std::size_t>(y + 1) * CanvasImage::kStride};
+    std::vector<Colour> row;
+    for (int x = 0; x < CanvasImage::kWidth; ++x) row.push_back(canvas.pixel(x, y));
+    return row;
 }
 
 // Rows 1 and below, which the drawing never touches.
 inline bool lowerRowsEqual(const CanvasImage& a, const CanvasImage& b)
 {
-    return std::equal(a.data() + CanvasImage::kStride, a.data() + CanvasImage::kStride * CanvasImage::kHeight,
-                      b.data() + CanvasImage::kStride);
+    return std::equal(a.words() + CanvasImage::kStride, a.words() + CanvasImage::kStride * CanvasImage::kHeight,
+                      b.words() + CanvasImage::kStride);
 }
 
 }  // namespace bitmaptest

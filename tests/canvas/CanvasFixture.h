@@ -20,7 +20,7 @@ protected:
         FormFixture::SetUp();
         ASSERT_TRUE(start());
         form->PictureLoaded = 1;
-        std::fill_n(canvas().data(), CanvasImage::kWidth * CanvasImage::kHeight, kWhite);
+        canvas().clear(kWhite);
     }
 
     CanvasImage& canvas() { return form->Picture1->image(); }
@@ -42,7 +42,12 @@ protected:
     void usePencil(std::int16_t size) { form->Label3_Click(size); }
     void useColour(Colour colour) { canvas().setFillColour(colour); }
 
-    void snapshot() { m_before.assign(canvas().data(), canvas().data() + CanvasImage::kWidth * CanvasImage::kHeight); }
+    void snapshot()
+    {
+        m_before.clear();
+        for (int y = 0; y < CanvasImage::kHeight; ++y)
+            for (int x = 0; x < CanvasImage::kWidth; ++x) m_before.push_back(at(x, y));
+    }
     // Pixels that differ from the last snapshot.
     std::set<Pixel> changed()
     {

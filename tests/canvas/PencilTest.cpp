@@ -98,7 +98,7 @@ TEST_F(PencilTest, StampsAtTheEdgesChangeOnlyPixelsInsideTheCanvas)
     struct Case { int x, y; };
     for (const Case c : {Case{0, 0}, Case{r, b}, Case{-2, 300}, Case{300, -2}, Case{r + 2, 300}, Case{300, b + 2},
                          Case{-1, b + 1}, Case{-3, -3}, Case{r + 3, 100}}) {
-        std::fill_n(canvas().data(), CanvasImage::kWidth * CanvasImage::kHeight, kWhite);
+        canvas().clear(kWhite);
         snapshot();
         form->PutPixel(static_cast<float>(c.x), static_cast<float>(c.y), kRed);
         EXPECT_EQ(changed(), square(c.x, c.y, 2)) << c.x << "," << c.y;
@@ -128,7 +128,7 @@ TEST_F(PencilTest, StampsNeverPaintOverPureBlack)
 TEST_F(PencilTest, EveryButtonPaintsLikeTheLeftOne)
 {
     for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
-        std::fill_n(canvas().data(), CanvasImage::kWidth * CanvasImage::kHeight, kWhite);
+        canvas().clear(kWhite);
         snapshot();
         press(20, 30, button);
         moveTo(23, 30);

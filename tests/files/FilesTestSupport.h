@@ -2,6 +2,7 @@
 
 #include "TestPicture.h"
 #include "raster/CanvasImage.h"
+#include "support/CanvasColours.h"
 #include "support/FormFixture.h"
 #include "support/PermissionsBite.h"
 
@@ -35,11 +36,6 @@ inline QByteArray readFile(const QString& path)
 inline QStringList entriesOf(const QString& dir)
 {
     return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-}
-
-inline std::vector<Colour> pixelsOf(const CanvasImage& image)
-{
-    return {image.data(), image.data() + std::size_t{CanvasImage::kWidth} * CanvasImage::kHeight};
 }
 
 // Writes past `bytes` fail as on a full disk, while the guard lives.

@@ -1,4 +1,5 @@
 #include "raster/CanvasImage.h"
+#include "support/CanvasColours.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +21,6 @@ void paintCodes(CanvasImage& image)
         for (int x = 0; x < W; ++x) image.storePixel(x, y, code(x, y));
 }
 
-std::vector<Colour> pixelsOf(const CanvasImage& image) { return {image.data(), image.data() + W * H}; }
 
 struct ReadCase {
     float x, y;
@@ -210,4 +210,20 @@ TEST(CanvasImageBackgroundPicture, PictureOneRowShortLeavesTheLastRowBackground)
     image.setBackgroundPicture(picture.data(), W, H - 1, W);
     EXPECT_EQ(image.pixel(W - 1, H - 2), kPureBlack);
     for (int x = 0; x < W; ++x) ASSERT_EQ(image.pixel(x, H - 1), kWhite) << x;
+}
+
+// What a front-end wraps: opaque 0xFFRRGGBB words, whatever operation wrote them.
+TEST(CanvasImageStorage, WordsAreOpaqueRgb32)
+{
+    CanvasImage image(rgbColour(1, 2, 3));
+    EXPECT_EQ(image.words()[0], 0xFF010203u);
+    image.setPixelV(1, 0, rgbColour(0x12, 0x34, 0x56));
+    image.setFillColour(rgbColour(0xAB, 0xCD, 0xEF));
+    image.floodFillSurface(5, 5, rgbColour(1, 2, 3));
+    image.storePixel(2, 0, kPureBlack);
+    EXPECT_EQ(image.words()[1], 0xFF123456u);
+    EXPECT_EQ(image.words()[2], 0xFF000000u);
+    EXPECT_EQ(image.words()[W * 5 + 5], 0xFFABCDEFu);
+    EXPECT_EQ(image.pixel(1, 0), rgbColour(0x12, 0x34, 0x56));
+    EXPECT_EQ(image.readPixel(2, 0), 0);
 }

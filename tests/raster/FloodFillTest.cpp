@@ -1,4 +1,5 @@
 #include "raster/CanvasImage.h"
+#include "support/CanvasColours.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +16,6 @@ constexpr int H = CanvasImage::kHeight;
 constexpr Colour kRed = 0x000000FF;
 constexpr Colour kBlue = 0x00FF0000;
 
-std::vector<Colour> pixelsOf(const CanvasImage& image) { return {image.data(), image.data() + W * H}; }
 
 void line(CanvasImage& image, int x0, int y0, int x1, int y1, Colour c)
 {

@@ -5,16 +5,16 @@
 namespace soak {
 
 namespace {
-constexpr std::size_t kRowBytes = CanvasImage::kWidth * sizeof(Colour);
+constexpr std::size_t kRowBytes = CanvasImage::kWidth * sizeof(CanvasImage::StoredPixel);
 }  // namespace
 
 // The canvas against the shadow of what it held before the event.
 std::string SoakFixture::canvasProblem(const Event& e)
 {
-    const Colour* now = canvas().data();
+    const CanvasImage::StoredPixel* now = canvas().words();
     if (e.opened) {
-        if (std::memcmp(now, e.opened->data(), kPixels * sizeof(Colour)) != 0)
-            return "the canvas does not hold the picture as opened";
+        for (std::size_t i = 0; i < kPixels; ++i)
+            if (CanvasImage::fromStored(now[i]) != (*e.opened)[i]) return "the canvas does not hold the picture as opened";
         shadow.assign(now, now + kPixels);
         return {};
     }
@@ -23,13 +23,14 @@ std::string SoakFixture::canvasProblem(const Event& e)
         if (std::memcmp(now + row, shadow.data() + row, kRowBytes) == 0) continue;
         if (!e.mayPaint) return "the canvas changed at row " + std::to_string(y);
         for (int x = 0; x < CanvasImage::kWidth; ++x) {
-            const Colour before = shadow[row + x], after = now[row + x];
+            const Colour before = CanvasImage::fromStored(shadow[row + x]);
+            const Colour after = CanvasImage::fromStored(now[row + x]);
             if (before == after) continue;
             const std::string where = " at (" + std::to_string(x) + ", " + std::to_string(y) + ")";
             if (after == kPureBlack) return "paint became pure black" + where;
             if (before == kPureBlack && !(e.erasedPixel == std::make_pair(x, y) && after == kWhite))
                 return "an outline pixel changed" + where;
-            shadow[row + x] = after;
+            shadow[row + x] = now[row + x];
         }
     }
     return {};

@@ -32,7 +32,7 @@ void SoakFixture::expectPress(Event& e, float x, float y)
         model.drawing = 1;
         break;
     case 3: {
-        const Colour under = inside ? shadow[static_cast<std::size_t>(py) * CanvasImage::kWidth + px] : 0;
+        const Colour under = inside ? CanvasImage::fromStored(shadow[static_cast<std::size_t>(py) * CanvasImage::kWidth + px]) : 0;
         if (inside && under != kPureBlack) {
             model.colour = under;
             model.frame = kCollapsed;
@@ -212,7 +212,7 @@ void SoakFixture::save(Event& e)
     }
     form->Command4_Click();
     if (cancel) return;
-    artwork = Picture{CanvasImage::kHeight, shadow}.asOpened();
+    artwork = Picture{CanvasImage::kHeight, pixelsOf(canvas())}.asOpened();
     if (!savedOnce) offers.push_back({target, &*artwork});
     savedOnce = true;
 }

@@ -13,7 +13,7 @@ void SoakFixture::SetUp()
     ASSERT_TRUE(dir.isValid());
     ASSERT_TRUE(start());
     writeFiles();
-    shadow.assign(canvas().data(), canvas().data() + kPixels);
+    shadow.assign(canvas().words(), canvas().words() + kPixels);
 }
 
 void SoakFixture::write(const QString& file, const QByteArray& bytes)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SoakPictures.h"
+#include "support/CanvasColours.h"
 #include "support/FormFixture.h"
 
 #include <QString>
@@ -115,7 +116,7 @@ private:
 
     QTemporaryDir dir;
     Model model;
-    std::vector<Colour> shadow;  // the canvas as the last event left it
+    std::vector<CanvasImage::StoredPixel> shadow;  // the canvas as the last event left it
     std::vector<std::vector<Colour>> good;
     std::optional<std::vector<Colour>> artwork;
     std::vector<Offer> offers;
