@@ -1,6 +1,6 @@
 #include "files/ArtworkSaver.h"
 #include "files/PictureLoader.h"
-#include "files/TestPicture.h"
+#include "support/TestPicture.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -8,6 +8,12 @@
 #include <benchmark/benchmark.h>
 
 namespace {
+
+bool writeBytes(QFile& file, const bmp::Bytes& bytes)
+{
+    return file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()))
+        == static_cast<qint64>(bytes.size());
+}
 
 // From the chosen path to the picture in the canvas image: the checks, the
 // loader, the copy down one row and the top row; no dialog, no screen.
@@ -20,7 +26,7 @@ void openBench(benchmark::State& state, int bitCount, int height)
     if (bitCount == 1) picture.value = [](int x, int y) { return std::uint32_t((x + 2 * y) % 7 == 0); };
     const QString path = dir.filePath(QStringLiteral("picture.bmp"));
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(picture.bytes()) < 0) {
+    if (!file.open(QIODevice::WriteOnly) || !writeBytes(file, picture.bytes())) {
         state.SkipWithError("cannot write the picture");
         return;
     }

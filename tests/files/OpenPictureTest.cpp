@@ -112,7 +112,7 @@ TEST_F(OpenPictureTest, RefusedFilesChangeNothing)
     const QString wide = path(QStringLiteral("wide.bmp"));
     ASSERT_TRUE(writeFile(text, "Not a picture at all, only some words."));
     ASSERT_TRUE(writeFile(wide, tooWide.bytes()));
-    ASSERT_TRUE(writeFile(empty, {}));
+    ASSERT_TRUE(writeFile(empty, QByteArray()));
 
     const std::vector<Colour> blank = pixelsOf(canvas());
     for (const QString& chosen : {missing, empty, text, wide}) {
@@ -201,7 +201,7 @@ TEST_F(OpenPictureTest, SecondOpenReplacesPictureAndPainting)
 
 TEST_F(OpenPictureTest, DamagedPictureIsRefusedWholeAndChangesNothing)
 {
-    const QByteArray whole = TestPicture{}.bytes();
+    const QByteArray whole = asQBytes(TestPicture{}.bytes());
     TestPicture flat;
     flat.planes = 0;  // the check ignores planes; Qt's reader refuses them
     TestPicture flatCore = flat;
@@ -211,7 +211,7 @@ TEST_F(OpenPictureTest, DamagedPictureIsRefusedWholeAndChangesNothing)
     mono.height = 556;
     TestPicture monoCore = mono;
     monoCore.headerSize = 12;
-    const auto shortened = [](const TestPicture& p) { return p.bytes().chopped(1); };
+    const auto shortened = [](const TestPicture& p) { return asQBytes(p.bytes()).chopped(1); };
     QByteArray farOffset = whole;
     farOffset[11] = 0x10;  // pixel data said to start 4 KiB further on
     const std::vector<std::pair<const char*, QByteArray>> damaged = {
@@ -221,8 +221,8 @@ TEST_F(OpenPictureTest, DamagedPictureIsRefusedWholeAndChangesNothing)
         {"1-bit core header one byte short", shortened(monoCore)},
         {"headers only", whole.left(54)},
         {"pixels beyond the end", farOffset},
-        {"unreadable info header", flat.bytes()},
-        {"unreadable core header", flatCore.bytes()},
+        {"unreadable info header", asQBytes(flat.bytes())},
+        {"unreadable core header", asQBytes(flatCore.bytes())},
     };
     const std::vector<Colour> blank = pixelsOf(canvas());
     for (const auto& [what, bytes] : damaged) {
@@ -276,7 +276,7 @@ TEST_F(OpenPictureTest, UnreadablePictureIsRefusedAndKept)
     form->Command2_Click();
     expectOneRefusal(QStringLiteral("This Picture Can't Be Opened\r\nThe File Can't Be Read"));
     expectPaintingKept();
-    EXPECT_EQ(QFileInfo(locked).size(), TestPicture{}.bytes().size());
+    EXPECT_EQ(QFileInfo(locked).size(), static_cast<qint64>(TestPicture{}.bytes().size()));
 }
 
 }  // namespace

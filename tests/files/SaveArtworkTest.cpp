@@ -157,7 +157,7 @@ TEST_F(SaveArtworkTest, NameWithoutExtensionIsUsedAsTyped)
 
 TEST_F(SaveArtworkTest, EmptyFileIsReplacedWithoutAQuestion)
 {
-    ASSERT_TRUE(writeFile(path(QStringLiteral("empty.bmp")), {}));
+    ASSERT_TRUE(writeFile(path(QStringLiteral("empty.bmp")), QByteArray()));
     save(path(QStringLiteral("empty.bmp")));
     expectConfirmedOnly();
     expectCanvasIn(path(QStringLiteral("empty.bmp")));

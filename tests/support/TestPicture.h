@@ -3,8 +3,7 @@
 #include "raster/CanvasImage.h"
 #include "support/BmpBuilder.h"
 
-#include <QByteArray>
-
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -17,12 +16,13 @@ struct TestPicture {
     int headerSize = 40;
     int planes = 1;
     Colour palette[2] = {kPureBlack, kWhite};  // colours of bit values 0 and 1
+    std::size_t gap = 0;                       // bytes between the colour table and the rows
     // 24 bits: the colour of (x, y), y counted from the top; 1 bit: the bit.
     std::function<std::uint32_t(int x, int y)> value = [](int x, int y) {
         return rgbColour(x * 7 + y, y * 3 + x, x ^ y);
     };
 
-    QByteArray bytes() const
+    bmp::Bytes bytes() const
     {
         bmp::BmpBuilder file;
         if (headerSize == 12) {
@@ -41,6 +41,7 @@ struct TestPicture {
             file.info(h);
         }
         if (bitCount == 1) file.colourTable({palette[0], palette[1]});
+        file.gap(gap);
         const std::size_t length = bmp::rowLength(width, bitCount);
         file.rows(static_cast<std::size_t>(height), [&](std::size_t stored) {
             const int y = height - 1 - static_cast<int>(stored);  // bottom-up
@@ -49,13 +50,12 @@ struct TestPicture {
             if (bitCount != 1) return bmp::trueColourRow(values, length);
             return bmp::monochromeRow(std::vector<int>(values.begin(), values.end()), length);
         });
-        const bmp::Bytes bytes = file.build();
-        return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+        return file.build();
     }
 
-    // As Qt's reader renders it: the file's colour table for 1 bit.
+    // Picture row y as it should reach the canvas: the file's colour table for 1 bit.
     Colour loaded(int x, int y) const { return bitCount == 1 ? palette[value(x, y) ? 1 : 0] : value(x, y); }
     // As the program's own decoder draws the top row, which follows the
-    // file's colour table as the reader does.
+    // file's colour table as the loader does.
     Colour topRow(int x) const { return loaded(x, 0); }
 };
