@@ -42,11 +42,6 @@ inline QStringList entriesOf(const QString& dir)
     return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-inline std::vector<Colour> pixelsOf(const CanvasImage& image)
-{
-    return {image.data(), image.data() + std::size_t{CanvasImage::kWidth} * CanvasImage::kHeight};
-}
-
 // A started form and a temporary folder to put pictures in.
 class FilesFixture : public FormFixture {
 protected:

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <ostream>
 #include <vector>
 
 // A picture file the tests write, and the pixels the canvas should get from it.
@@ -58,4 +59,73 @@ struct TestPicture {
     // As the program's own decoder draws the top row, which follows the
     // file's colour table as the loader does.
     Colour topRow(int x) const { return loaded(x, 0); }
+
+    // The canvas after opening: picture row y - 1 on canvas row y, and row 0
+    // the picture's top row drawn again.
+    std::vector<Colour> openedCanvas() const
+    {
+        std::vector<Colour> canvas;
+        for (int y = 0; y < CanvasImage::kHeight; ++y)
+            for (int x = 0; x < CanvasImage::kWidth; ++x) canvas.push_back(y == 0 ? topRow(x) : loaded(x, y - 1));
+        return canvas;
+    }
+    // Every row of the picture, top first.
+    std::vector<Colour> decoded() const
+    {
+        std::vector<Colour> rows;
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) rows.push_back(loaded(x, y));
+        return rows;
+    }
 };
+
+// The layouts the program opens: both depths, both headers, both heights,
+// colour tables of any two colours, and gaps before the rows.
+struct PictureLayout {
+    const char* name;
+    int bitCount;
+    int headerSize;
+    int height;
+    Colour clear = kPureBlack;
+    Colour set = kWhite;
+    std::size_t gap = 0;
+
+    TestPicture picture() const
+    {
+        TestPicture p;
+        p.bitCount = bitCount;
+        p.headerSize = headerSize;
+        p.height = height;
+        p.gap = gap;
+        if (bitCount == 1) {
+            p.palette[0] = clear;
+            p.palette[1] = set;
+            p.value = [](int x, int y) { return std::uint32_t((x / 3 + y) % 5 == 0 || x == 684); };
+        }
+        return p;
+    }
+};
+
+inline void PrintTo(const PictureLayout& layout, std::ostream* out) { *out << layout.name; }
+
+inline std::vector<PictureLayout> acceptedLayouts()
+{
+    return {
+        {"Rgb557", 24, 40, 557},
+        {"Rgb556Core", 24, 12, 556},
+        {"Rgb556Gap3", 24, 40, 556, kPureBlack, kWhite, 3},
+        {"Rgb557CoreGap1", 24, 12, 557, kPureBlack, kWhite, 1},
+        {"Mono557", 1, 40, 557},
+        {"Mono556Inverted", 1, 40, 556, kWhite, kPureBlack},
+        {"Mono557CoreOddColours", 1, 12, 557, 0x00204060, 0x00C0A080},
+        {"Mono556CoreGap4096", 1, 12, 556, 0x000A0B0C, kWhite, 4096},
+    };
+}
+
+inline std::vector<Colour> pixelsOf(const CanvasImage& image)
+{
+    std::vector<Colour> pixels;
+    for (int y = 0; y < CanvasImage::kHeight; ++y)
+        for (int x = 0; x < CanvasImage::kWidth; ++x) pixels.push_back(image.pixel(x, y));
+    return pixels;
+}
