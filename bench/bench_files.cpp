@@ -3,8 +3,6 @@
 #include "support/TempDir.h"
 #include "support/TestPicture.h"
 
-#include <QString>
-
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -43,7 +41,7 @@ void BM_SaveArtwork(benchmark::State& state)
     CanvasImage canvas;
     for (int y = 0; y < CanvasImage::kHeight; ++y)
         for (int x = 0; x < CanvasImage::kWidth; ++x) canvas.storePixel(x, y, rgbColour(x, y, x + y));
-    const QString path = QString::fromStdString(dir.path("art.bmp"));
+    const std::filesystem::path path = dir.root() / "art.bmp";
     for (auto _ : state) {
         if (saveArtwork(canvas, path) != SaveProblem::None) {
             state.SkipWithError("the artwork was not saved");

@@ -98,14 +98,15 @@ void Form1::Command4_Click()
     const QString path = CommonDialog1.fileName();
     if (path.isEmpty()) return;
 
-    if (saveTarget(path) == SaveTarget::NonEmpty) {
+    const std::filesystem::path file = filePath(path);
+    if (saveTarget(file) == SaveTarget::NonEmpty) {
         const MessageAnswer answer = m_platform.messageBox(
             this, QStringLiteral("The File You Have Chosen Isn't") + kLineBreak
                       + QStringLiteral(" Empty. Overwrite The File ?"),
             kErrorTitle, MessageIcon::Critical, MessageButtons::YesNo);
         if (answer != MessageAnswer::Yes) return;
     }
-    const SaveProblem problem = saveArtwork(Picture1->image(), path);
+    const SaveProblem problem = saveArtwork(Picture1->image(), file);
     if (problem != SaveProblem::None) {
         m_platform.messageBox(this, saveProblemText(problem), kErrorTitle, MessageIcon::Critical,
                               MessageButtons::Ok);
