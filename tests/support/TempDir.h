@@ -24,7 +24,8 @@ public:
         std::error_code error;
         if (m_path.empty()) return;
         // Tests lock folders; everything must still go.
-        for (auto it = fs::recursive_directory_iterator(m_path, error); !error && it != fs::end(it); it.increment(error))
+        auto it = fs::recursive_directory_iterator(m_path, error);
+        for (; !error && it != fs::end(it); it.increment(error))
             if (it->is_directory(error) && !it->is_symlink(error))
                 fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, error);
         fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, error);
