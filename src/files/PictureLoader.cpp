@@ -8,6 +8,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -39,10 +40,12 @@ LoadedPicture loadPicture(const fs::path& path)
 
     const auto rowLength = static_cast<std::size_t>(bitmapRowLength(header.width, header.bitCount));
     const auto height = static_cast<std::size_t>(header.height);
-    std::vector<std::uint8_t> rows(rowLength * height);
-    const auto got = file->readAt(header.offBits, rows.data(), rows.size());
+    // Every byte is read over before it is looked at, so none is cleared first.
+    const std::size_t rowsSize = rowLength * height;
+    const std::unique_ptr<std::uint8_t[]> rows(new std::uint8_t[rowsSize]);
+    const auto got = file->readAt(header.offBits, rows.get(), rowsSize);
     if (!got) return {OpenProblem::Unreadable, 0, {}};
-    if (*got < rows.size()) return {OpenProblem::Damaged, 0, {}};
+    if (*got < rowsSize) return {OpenProblem::Damaged, 0, {}};
 
     const std::size_t tableAt = kFileHeaderSize + header.headerSize();
     const std::size_t tableLength = *headLength > tableAt ? *headLength - tableAt : 0;
@@ -54,7 +57,7 @@ LoadedPicture loadPicture(const fs::path& path)
 
     LoadedPicture picture{OpenProblem::None, header.height, std::vector<Colour>(CanvasImage::kWidth * height)};
     for (std::size_t y = 0; y < height; ++y) {
-        const std::uint8_t* stored = rows.data() + (height - 1 - y) * rowLength;  // bottom-up
+        const std::uint8_t* stored = rows.get() + (height - 1 - y) * rowLength;  // bottom-up
         Colour* out = picture.pixels.data() + y * CanvasImage::kWidth;
         if (monochrome)
             decodeMonochromeRow(stored, rowLength, header.width, masks, palette, out);
