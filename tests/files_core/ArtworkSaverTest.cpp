@@ -77,24 +77,6 @@ TEST_F(FilesCoreTest, ReplacedFileKeepsItsPermissionsAndLinksTheirTarget)
     EXPECT_EQ(entriesOf(dir.root() / "art"), std::vector<std::string>{"target.bmp"});
 }
 
-TEST_F(FilesCoreTest, NamesNothingCanBeSavedUnderAreRefusedAndNothingMade)
-{
-    ASSERT_TRUE(fs::create_directories(dir.root() / "folder.bmp" / "inside"));
-    ASSERT_EQ(mkfifo((dir.root() / "pipe.bmp").c_str(), 0600), 0);
-    const std::vector<std::string> before = entriesOf(dir.root());
-    const std::vector<std::pair<fs::path, SaveProblem>> cases = {
-        {dir.root() / "folder.bmp", SaveProblem::Folder},
-        {dir.root() / "pipe.bmp", SaveProblem::NotAFile},
-        {dir.root() / "nowhere" / "art.bmp", SaveProblem::MissingFolder},
-    };
-    for (const auto& [name, problem] : cases) {
-        SCOPED_TRACE(name.string());
-        EXPECT_EQ(saveArtwork(paintedCanvas(), name), problem);
-    }
-    EXPECT_EQ(entriesOf(dir.root()), before);
-    EXPECT_EQ(entriesOf(dir.root() / "folder.bmp"), std::vector<std::string>{"inside"});
-}
-
 // A save that fails at any step leaves the old file byte for byte and no
 // temporary file beside it.
 struct FailedSave {

@@ -4,10 +4,6 @@
 #include "files/PictureLoader.h"
 #include "support/PermissionsBite.h"
 
-#include <sys/stat.h>
-
-#include <thread>
-
 namespace {
 
 class AcceptedLayoutTest : public FilesCoreTest, public ::testing::WithParamInterface<PictureLayout> {};
@@ -47,25 +43,17 @@ TEST_F(FilesCoreTest, FieldsTheProgramIgnoresDoNotStopAPicture)
     odd[2] = odd[3] = odd[4] = odd[5] = 0;  // bfSize
     odd[34] = odd[35] = 0xFF;                // biSizeImage
     odd.resize(odd.size() + 1000, 0x77);     // bytes past the last row
+    bmp::Bytes later = TestPicture{}.bytes();
+    later.insert(later.begin() + 54, 2056, 0x5A);  // a row of junk, and bfOffBits past it
+    bmp::putLittleEndian(later, 10, 54 + 2056, 4);
     for (const auto& [what, bytes] : {std::pair{"no planes", flat.bytes()}, std::pair{"long size field", longSize},
-                                      std::pair{"odd sizes and trailing bytes", odd}}) {
+                                      std::pair{"odd sizes and trailing bytes", odd},
+                                      std::pair{"rows found through the offset alone", later}}) {
         SCOPED_TRACE(what);
         const LoadedPicture loaded = loadPicture(write("picture.bmp", bytes));
         ASSERT_EQ(loaded.problem, OpenProblem::None);
         EXPECT_TRUE(loaded.pixels == TestPicture{}.decoded());
     }
-}
-
-TEST_F(FilesCoreTest, RowsAreFoundThroughTheOffsetAlone)
-{
-    // A stored row of junk first, and bfOffBits pointing past it.
-    const TestPicture picture;
-    bmp::Bytes bytes = picture.bytes();
-    bytes.insert(bytes.begin() + 54, 2056, 0x5A);
-    bmp::putLittleEndian(bytes, 10, 54 + 2056, 4);
-    const LoadedPicture loaded = loadPicture(write("picture.bmp", bytes));
-    ASSERT_EQ(loaded.problem, OpenProblem::None);
-    EXPECT_TRUE(loaded.pixels == picture.decoded());
 }
 
 TEST_F(FilesCoreTest, DamagedPictureIsRefusedWholeAndLeavesTheCanvas)
@@ -101,34 +89,6 @@ TEST_F(FilesCoreTest, DamagedPictureIsRefusedWholeAndLeavesTheCanvas)
     }
     // Changed after the check into something the program cannot colour.
     EXPECT_EQ(loadPicture(write("words.txt", {'n', 'o', 't', ' ', 'B', 'M'})).problem, OpenProblem::Damaged);
-}
-
-TEST_F(FilesCoreTest, FoldersDevicesAndLockedFilesStopBeforeTheCheck)
-{
-    const fs::path folder = dir.root() / "folder.bmp";
-    ASSERT_TRUE(fs::create_directory(folder));  // empty, so a check that deletes empty files would remove it
-    const fs::path pipe = dir.root() / "pipe.bmp";
-    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);  // reading a pipe with no writer would wait for ever
-    const fs::path locked = write("locked.bmp", TestPicture{}.bytes());
-    fs::permissions(locked, fs::perms::none);
-    const fs::path missing = dir.root() / "missing.bmp";
-    PermissionsBite guard;
-
-    const CanvasImage painted = paintedCanvas();
-    std::vector<std::pair<fs::path, OpenProblem>> cases = {
-        {folder, OpenProblem::Folder}, {pipe, OpenProblem::NotAFile}, {missing, OpenProblem::Refused}};
-    if (guard.works()) cases.push_back({locked, OpenProblem::Unreadable});
-    for (const auto& [path, problem] : cases) {
-        SCOPED_TRACE(path.string());
-        CanvasImage canvas = painted;
-        EXPECT_EQ(openPicture(path, canvas), problem);
-        EXPECT_TRUE(pixelsOf(canvas) == pixelsOf(painted));
-    }
-    EXPECT_TRUE(fs::is_directory(folder));
-    EXPECT_TRUE(fs::is_fifo(pipe));
-    EXPECT_FALSE(fs::exists(missing));  // the name named nothing and still does
-    EXPECT_EQ(fs::file_size(locked), TestPicture{}.bytes().size());
-    if (!guard.works()) GTEST_SKIP() << "running privileged without a way to drop the file-access override";
 }
 
 TEST_F(FilesCoreTest, ReadOnlyPictureOpensAndStaysAsItWas)
