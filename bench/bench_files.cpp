@@ -1,9 +1,7 @@
 #include "files/ArtworkSaver.h"
 #include "files/PictureLoader.h"
-#include "files/TestPicture.h"
-
-#include <QFile>
-#include <QTemporaryDir>
+#include "support/TempDir.h"
+#include "support/TestPicture.h"
 
 #include <benchmark/benchmark.h>
 
@@ -13,23 +11,20 @@ namespace {
 // loader, the copy down one row and the top row; no dialog, no screen.
 void openBench(benchmark::State& state, int bitCount, int height)
 {
-    QTemporaryDir dir;
+    TempDir dir;
     TestPicture picture;
     picture.bitCount = bitCount;
     picture.height = height;
     if (bitCount == 1) picture.value = [](int x, int y) { return std::uint32_t((x + 2 * y) % 7 == 0); };
-    const QString path = dir.filePath(QStringLiteral("picture.bmp"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(picture.bytes()) < 0) {
+    const std::filesystem::path path = dir.root() / "picture.bmp";
+    if (!dir.valid() || !bmp::BmpBuilder::writeFile(path.string(), picture.bytes())) {
         state.SkipWithError("cannot write the picture");
         return;
     }
-    file.close();
 
     CanvasImage canvas;
     for (auto _ : state) {
-        const OpenedPicture opened = openPicture(path, canvas);
-        if (opened.problem != OpenProblem::None) {
+        if (openPicture(path, canvas) != OpenProblem::None) {
             state.SkipWithError("the picture was not opened");
             return;
         }
@@ -42,11 +37,11 @@ void BM_OpenPicture24Bit(benchmark::State& state) { openBench(state, 24, 557); }
 
 void BM_SaveArtwork(benchmark::State& state)
 {
-    QTemporaryDir dir;
+    TempDir dir;
     CanvasImage canvas;
     for (int y = 0; y < CanvasImage::kHeight; ++y)
         for (int x = 0; x < CanvasImage::kWidth; ++x) canvas.storePixel(x, y, rgbColour(x, y, x + y));
-    const QString path = dir.filePath(QStringLiteral("art.bmp"));
+    const std::filesystem::path path = dir.root() / "art.bmp";
     for (auto _ : state) {
         if (saveArtwork(canvas, path) != SaveProblem::None) {
             state.SkipWithError("the artwork was not saved");

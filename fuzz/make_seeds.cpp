@@ -45,17 +45,15 @@ int main(int argc, char** argv)
     // A core header and a colour table that gives value 0 white.
     bmp::CoreHeader core;
     const std::size_t length = bmp::rowLength(685, 1);
-    ok = bmp::BmpBuilder()
-             .core(core)
-             .colourTable({0x00FFFFFF, 0x00000000})
-             .rows(557,
-                   [&](std::size_t stored) {
-                       std::vector<int> bits;
-                       for (std::size_t x = 0; x < 685; ++x) bits.push_back((x + stored) % 11 == 0);
-                       return bmp::monochromeRow(bits, length);
-                   })
-             .writeTo(folder + "/core-mono-557.bmp")
-        && ok;
+    bmp::BmpBuilder mono;
+    mono.core(core).colourTable({0x00FFFFFF, 0x00000000}).rows(557, [&](std::size_t stored) {
+        std::vector<int> bits;
+        for (std::size_t x = 0; x < 685; ++x) bits.push_back((x + stored) % 11 == 0);
+        return bmp::monochromeRow(bits, length);
+    });
+    ok = mono.writeTo(folder + "/core-mono-557.bmp") && ok;
+    // One byte short of its rows: the edge between a picture and a damaged file.
+    ok = mono.truncateTo(mono.build().size() - 1).writeTo(folder + "/core-mono-557-short.bmp") && ok;
     if (!ok) std::fprintf(stderr, "make_seeds: cannot write to %s\n", folder.c_str());
     return ok ? 0 : 1;
 }

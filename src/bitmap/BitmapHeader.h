@@ -36,6 +36,10 @@ struct BitmapHeader {
     bool isInfoHeader() const { return sizeSelector == kInfoHeaderSize; }
 };
 
+// The pictures the program colours: "BM", 685 pixels wide, 556 or 557 high,
+// uncompressed, 1 or 24 bits per pixel.
+bool isColourable(const BitmapHeader& header);
+
 // Reads the headers from the first `size` bytes of a file. Bytes past `size`
 // read as zero, as a short file leaves them; nothing past kHeaderBytes is
 // looked at. `bytes` may be null when `size` is 0.

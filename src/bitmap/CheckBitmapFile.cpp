@@ -8,21 +8,9 @@
 
 namespace Module1 {
 
-namespace {
-
-bool passesTests(const BitmapHeader& header)
-{
-    if (header.width != 685 || !comparesEqual(header.compression, std::uint32_t{0})) return false;
-    if (header.height != 556 && header.height != 557) return false;
-    return comparesEqual(header.bitCount, std::uint16_t{1}) || comparesEqual(header.bitCount, std::uint16_t{24});
-}
-
-}  // namespace
-
-bool CheckBitmapFile(const std::string& fileName)
+bool CheckBitmapFile(const std::filesystem::path& path)
 {
     namespace fs = std::filesystem;
-    const fs::path path(fileName);
     std::error_code error;
     // Opening for reading creates nothing, so a missing path stays missing.
     const fs::file_status status = fs::status(path, error);
@@ -37,12 +25,10 @@ bool CheckBitmapFile(const std::string& fileName)
 
     std::array<std::uint8_t, kHeaderBytes> bytes{};
     std::optional<std::size_t> got;
-    if (auto file = BitmapFile::open(fileName)) got = file->readAt(0, bytes.data(), bytes.size());
+    if (auto file = BitmapFile::open(path)) got = file->readAt(0, bytes.data(), bytes.size());
     if (!got) return true;
 
-    const BitmapHeader header = readBitmapHeader(bytes.data(), *got);
-    if (!header.signatureMatches) return true;
-    return !passesTests(header);
+    return !isColourable(readBitmapHeader(bytes.data(), *got));
 }
 
 }  // namespace Module1

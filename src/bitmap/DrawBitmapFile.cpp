@@ -40,7 +40,7 @@ std::optional<MonochromePalette> readFilePalette(BitmapFile& file, const BitmapH
 
 }  // namespace
 
-DrawOutcome DrawBitmapFile(const std::string& fileName, CanvasImage& canvas)
+DrawOutcome DrawBitmapFile(const std::filesystem::path& fileName, CanvasImage& canvas)
 {
     auto file = BitmapFile::open(fileName);
     if (!file) return DrawOutcome::ReadFailure;

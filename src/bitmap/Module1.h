@@ -3,7 +3,7 @@
 #include "raster/CanvasImage.h"
 
 #include <cstdint>
-#include <string>
+#include <filesystem>
 
 // The code module: the program's own BMP reading and the About flag.
 namespace Module1 {
@@ -21,7 +21,7 @@ inline std::int16_t AboutRequested = 0;
 // folder, any other non-regular file or an unreadable one gives true. Opens
 // for reading only, reads no byte past offset 53, shows nothing, never throws
 // and keeps the file open only during the call.
-bool CheckBitmapFile(const std::string& fileName);
+bool CheckBitmapFile(const std::filesystem::path& fileName);
 
 enum class DrawOutcome {
     Drawn,             // row 0 painted (or nothing to paint for this header)
@@ -40,6 +40,6 @@ enum class DrawOutcome {
 // the caller shows " Invalid BMP File" titled with the application title, an
 // OK button and no icon. ReadFailure: the file could not be opened (missing,
 // not a regular file, unreadable) or read; nothing is painted. Never throws.
-DrawOutcome DrawBitmapFile(const std::string& fileName, CanvasImage& canvas);
+DrawOutcome DrawBitmapFile(const std::filesystem::path& fileName, CanvasImage& canvas);
 
 }  // namespace Module1

@@ -8,9 +8,14 @@ namespace {
 
 // Pixels past the canvas edge would be clipped anyway; stopping there keeps
 // x within int for any width a file announces.
-std::int64_t drawnWidth(std::int32_t width)
+std::size_t drawnWidth(std::int32_t width)
 {
-    return std::min<std::int64_t>(width, CanvasImage::kWidth);
+    return static_cast<std::size_t>(std::clamp<std::int32_t>(width, 0, CanvasImage::kWidth));
+}
+
+void drawDecoded(const Colour* decoded, std::size_t count, CanvasImage& canvas)
+{
+    for (std::size_t x = 0; x < count; ++x) canvas.setPixelV(static_cast<int>(x), 0, decoded[x]);
 }
 
 }  // namespace
@@ -33,29 +38,39 @@ std::optional<MonochromePalette> readMonochromePalette(const std::uint8_t* table
     return MonochromePalette{entry(0), entry(1)};
 }
 
+std::size_t decodeMonochromeRow(const std::uint8_t* row, std::size_t length, std::int32_t width,
+                                const BitMaskTable& masks, const MonochromePalette& palette, Colour* out)
+{
+    std::size_t count = drawnWidth(width);
+    if (length < (count + 7) / 8) count = length * 8;
+    for (std::size_t x = 0; x < count; ++x) {
+        const bool set = (row[x / 8] & masks[7 - x % 8]) != 0;
+        out[x] = set ? palette.set : palette.clear;
+    }
+    return count;
+}
+
+std::size_t decodeTrueColourRow(const std::uint8_t* row, std::size_t length, std::int32_t width, Colour* out)
+{
+    const std::size_t count = std::min(drawnWidth(width), length / 3);
+    for (std::size_t x = 0; x < count; ++x) {
+        const std::uint8_t* pixel = row + 3 * x;
+        out[x] = rgbColour(pixel[2], pixel[1], pixel[0]);
+    }
+    return count;
+}
+
 void drawMonochromeRow(const std::uint8_t* row, std::size_t length, std::int32_t width,
                        const BitMaskTable& masks, const MonochromePalette& palette, CanvasImage& canvas)
 {
-    const std::int64_t limit = drawnWidth(width);
-    for (std::size_t k = 0; k < length && 8 * static_cast<std::int64_t>(k) < limit; ++k) {
-        const std::uint8_t v = row[k];
-        const std::int64_t base = 8 * static_cast<std::int64_t>(k);
-        for (int b = 7; b >= 0; --b) {
-            const std::int64_t x = base + (7 - b);
-            if (x >= limit) break;
-            const bool set = (v & masks[static_cast<std::size_t>(b)]) != 0;
-            canvas.setPixelV(static_cast<int>(x), 0, set ? palette.set : palette.clear);
-        }
-    }
+    std::array<Colour, CanvasImage::kWidth> decoded;
+    drawDecoded(decoded.data(), decodeMonochromeRow(row, length, width, masks, palette, decoded.data()), canvas);
 }
 
 void drawTrueColourRow(const std::uint8_t* row, std::size_t length, std::int32_t width, CanvasImage& canvas)
 {
-    const std::int64_t limit = drawnWidth(width);
-    for (std::int64_t x = 0; x < limit && static_cast<std::size_t>(3 * x + 2) < length; ++x) {
-        const std::uint8_t* pixel = row + 3 * x;
-        canvas.setPixelV(static_cast<int>(x), 0, rgbColour(pixel[2], pixel[1], pixel[0]));
-    }
+    std::array<Colour, CanvasImage::kWidth> decoded;
+    drawDecoded(decoded.data(), decodeTrueColourRow(row, length, width, decoded.data()), canvas);
 }
 
 }  // namespace Module1

@@ -25,13 +25,18 @@ struct MonochromePalette {
 std::optional<MonochromePalette> readMonochromePalette(const std::uint8_t* table, std::size_t size,
                                                        std::size_t entrySize);
 
-// Paint canvas row 0 from one stored row: pixel x at x, for x from 0 while
-// x < width and the row's `length` bytes last. The most significant bit of
-// a byte is its leftmost pixel.
+// Decode one stored row into `out`: pixel x at out[x], for x from 0 while
+// x < width, x < the canvas width and the row's `length` bytes last. `out`
+// holds CanvasImage::kWidth colours. Returns how many pixels were decoded.
+// The most significant bit of a byte is its leftmost pixel.
+std::size_t decodeMonochromeRow(const std::uint8_t* row, std::size_t length, std::int32_t width,
+                                const BitMaskTable& masks, const MonochromePalette& palette, Colour* out);
+// Three bytes a pixel, blue, green, red.
+std::size_t decodeTrueColourRow(const std::uint8_t* row, std::size_t length, std::int32_t width, Colour* out);
+
+// Paint canvas row 0 from one stored row, pixel by pixel, as decoded above.
 void drawMonochromeRow(const std::uint8_t* row, std::size_t length, std::int32_t width,
                        const BitMaskTable& masks, const MonochromePalette& palette, CanvasImage& canvas);
-
-// Three bytes a pixel, blue, green, red.
 void drawTrueColourRow(const std::uint8_t* row, std::size_t length, std::int32_t width, CanvasImage& canvas);
 
 }  // namespace Module1

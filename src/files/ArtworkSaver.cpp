@@ -1,22 +1,90 @@
 #include "files/ArtworkSaver.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QImage>
-#include <QImageWriter>
-#include <QSaveFile>
+#include "files/ReplaceFile.h"
 
-SaveTarget saveTarget(const QString& path)
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <system_error>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::size_t kHeadersSize = 14 + 40;
+constexpr std::size_t kRowLength = (CanvasImage::kWidth * 3 + 3) / 4 * 4;
+constexpr std::size_t kImageSize = kRowLength * CanvasImage::kHeight;
+constexpr std::uint32_t kPelsPerMetre = 3937;  // 100 dots an inch, as saved artwork always said
+
+void put(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t value, int bytes)
 {
-    const QFileInfo info(path);
-    if (info.isDir()) return SaveTarget::Folder;
-    if (!info.exists()) return SaveTarget::Free;
-    if (!info.isFile()) return SaveTarget::NotAFile;
-    return info.size() == 0 ? SaveTarget::Free : SaveTarget::NonEmpty;
+    for (int i = 0; i < bytes; ++i) out[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
-SaveProblem saveArtwork(const CanvasImage& image, const QString& path)
+// The file header, a 40-byte info header, then the rows bottom-up, each
+// pixel blue, green, red and each row padded with zeros to 4 bytes.
+std::vector<std::uint8_t> artworkBitmap(const CanvasImage& image)
+{
+    std::vector<std::uint8_t> out(kHeadersSize + kImageSize, 0);
+    out[0] = 'B';
+    out[1] = 'M';
+    put(out, 2, static_cast<std::uint32_t>(out.size()), 4);
+    put(out, 10, kHeadersSize, 4);
+    put(out, 14, 40, 4);
+    put(out, 18, CanvasImage::kWidth, 4);
+    put(out, 22, CanvasImage::kHeight, 4);
+    put(out, 26, 1, 2);   // planes
+    put(out, 28, 24, 2);  // bits per pixel; compression and the colour counts stay 0
+    put(out, 34, kImageSize, 4);
+    put(out, 38, kPelsPerMetre, 4);
+    put(out, 42, kPelsPerMetre, 4);
+    for (int y = 0; y < CanvasImage::kHeight; ++y) {
+        std::uint8_t* row = out.data() + kHeadersSize + (CanvasImage::kHeight - 1 - y) * kRowLength;
+        for (int x = 0; x < CanvasImage::kWidth; ++x, row += 3) {
+            const Colour c = image.pixel(x, y);
+            row[0] = static_cast<std::uint8_t>(blueOf(c));
+            row[1] = static_cast<std::uint8_t>(greenOf(c));
+            row[2] = static_cast<std::uint8_t>(redOf(c));
+        }
+    }
+    return out;
+}
+
+// Where a chain of links ends; the name itself when it is no link.
+std::optional<fs::path> finalTarget(fs::path at)
+{
+    std::error_code error;
+    for (int hops = 0; hops < 40; ++hops) {
+        if (!fs::is_symlink(fs::symlink_status(at, error))) return at;
+        const fs::path next = fs::read_symlink(at, error);
+        if (error) return std::nullopt;
+        at = next.is_absolute() ? next : at.parent_path() / next;
+    }
+    return std::nullopt;  // a loop
+}
+
+bool folderExists(const fs::path& file)
+{
+    std::error_code error;
+    return fs::is_directory(file.has_parent_path() ? file.parent_path() : fs::path("."), error);
+}
+
+}  // namespace
+
+SaveTarget saveTarget(const fs::path& path)
+{
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    if (fs::is_directory(status)) return SaveTarget::Folder;
+    if (!fs::exists(status)) return SaveTarget::Free;
+    if (!fs::is_regular_file(status)) return SaveTarget::NotAFile;
+    const std::uintmax_t size = fs::file_size(path, error);
+    // Asking costs a click; replacing what could not be measured could cost a drawing.
+    return !error && size == 0 ? SaveTarget::Free : SaveTarget::NonEmpty;
+}
+
+SaveProblem saveArtwork(const CanvasImage& image, const fs::path& path)
 {
     switch (saveTarget(path)) {
     case SaveTarget::Folder: return SaveProblem::Folder;
@@ -24,27 +92,28 @@ SaveProblem saveArtwork(const CanvasImage& image, const QString& path)
     case SaveTarget::Free:
     case SaveTarget::NonEmpty: break;
     }
-    // A file we may not write stays, though its folder would let a new one
-    // take its place.
-    if (QFileInfo::exists(path)) {
-        QFile existing(path);
-        if (!existing.open(QIODevice::ReadWrite | QIODevice::ExistingOnly)) return SaveProblem::NotWritable;
+    const std::optional<fs::path> target = finalTarget(path);
+    if (!target) return SaveProblem::NotWritable;
+
+    std::error_code error;
+    const fs::file_status status = fs::status(*target, error);
+    std::optional<fs::perms> keep;
+    if (fs::exists(status)) {
+        if (!mayWriteExisting(*target)) return SaveProblem::NotWritable;
+        keep = status.permissions() & fs::perms::all;
     }
 
-    // A link keeps pointing where it did: QSaveFile replaces the file it names.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        const QFileInfo info(path);
-        return info.absoluteDir().exists() ? SaveProblem::NotWritable : SaveProblem::MissingFolder;
+    const std::vector<std::uint8_t> bytes = artworkBitmap(image);
+    const ReplaceResult result = replaceFile(*target, bytes.data(), bytes.size(), keep);
+    switch (result.failedAt) {
+    case ReplaceStep::Done: return SaveProblem::None;
+    case ReplaceStep::Create:
+        if (result.error == std::errc::no_space_on_device) return SaveProblem::WriteFailed;
+        return folderExists(*target) ? SaveProblem::NotWritable : SaveProblem::MissingFolder;
+    case ReplaceStep::Write: return SaveProblem::WriteFailed;
+    case ReplaceStep::Rename:
+        // Something that will not be replaced took the name meanwhile.
+        return fs::is_directory(*target, error) ? SaveProblem::Folder : SaveProblem::NotWritable;
     }
-    // With no alpha to keep, Qt's writer makes a 24-bit bitmap of the canvas.
-    const QImage view(reinterpret_cast<const uchar*>(image.words()), CanvasImage::kWidth, CanvasImage::kHeight,
-                      static_cast<qsizetype>(CanvasImage::kStride * sizeof(CanvasImage::StoredPixel)),
-                      QImage::Format_RGB32);
-    QImageWriter writer(&file, "bmp");
-    if (!writer.write(view)) {
-        file.cancelWriting();
-        return SaveProblem::WriteFailed;
-    }
-    return file.commit() ? SaveProblem::None : SaveProblem::WriteFailed;
+    return SaveProblem::WriteFailed;
 }

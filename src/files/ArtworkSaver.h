@@ -2,7 +2,7 @@
 
 #include "raster/CanvasImage.h"
 
-#include <QString>
+#include <filesystem>
 
 // What lies under the name chosen to save to, found without creating it.
 enum class SaveTarget {
@@ -11,7 +11,7 @@ enum class SaveTarget {
     Folder,    // a folder: nothing can be saved under this name
     NotAFile,  // a device, pipe or socket, which a save must never replace
 };
-SaveTarget saveTarget(const QString& path);
+SaveTarget saveTarget(const std::filesystem::path& path);
 
 enum class SaveProblem {
     None,
@@ -22,7 +22,10 @@ enum class SaveProblem {
     WriteFailed,    // writing stopped part way, a full disk say
 };
 
-// Writes the canvas image as a 24-bit bitmap under exactly `path`. The new
-// file goes beside the old one and replaces it only once it is whole, so
-// on any problem whatever was there before is left byte for byte.
-SaveProblem saveArtwork(const CanvasImage& image, const QString& path);
+// Writes the canvas image as a 24-bit bottom-up bitmap under exactly `path`.
+// The new file goes beside the old one and replaces it only once it is whole
+// and on disk, so on any problem whatever was there before is left byte for
+// byte. A link keeps pointing where it did: the file it leads to is replaced,
+// keeping its permission bits. A file that may not be written is refused,
+// though its folder would let a new one take its place.
+SaveProblem saveArtwork(const CanvasImage& image, const std::filesystem::path& path);

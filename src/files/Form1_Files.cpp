@@ -4,7 +4,10 @@
 #include "files/PictureLoader.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
+
+#include <filesystem>
 
 
 namespace {
@@ -43,6 +46,16 @@ QString saveProblemText(SaveProblem problem)
     return QStringLiteral("Your Artwork Could Not Be Saved") + kLineBreak + reason;
 }
 
+// The chosen name as the file system spells it.
+std::filesystem::path filePath(const QString& path)
+{
+#ifdef _WIN32
+    return std::filesystem::path(path.toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+#endif
+}
+
 }  // namespace
 
 QString Form1::programFolder()
@@ -62,15 +75,12 @@ void Form1::Command2_Click()
     const QString path = CommonDialog1.fileName();
     if (path.isEmpty()) return;
 
-    const OpenedPicture opened = openPicture(path, Picture1->image());
-    if (opened.problem != OpenProblem::None) {
-        m_platform.messageBox(this, openProblemText(opened.problem), kErrorTitle, MessageIcon::Critical,
+    const OpenProblem problem = openPicture(filePath(path), Picture1->image());
+    if (problem != OpenProblem::None) {
+        m_platform.messageBox(this, openProblemText(problem), kErrorTitle, MessageIcon::Critical,
                               MessageButtons::Ok);
         return;
     }
-    if (opened.drawOutcome == Module1::DrawOutcome::InvalidSignature)
-        m_platform.messageBox(this, QStringLiteral(" Invalid BMP File"), QString(), MessageIcon::None,
-                              MessageButtons::Ok);
     Picture1->Refresh();
     PictureLoaded = 1;
     Command4->setEnabled(true);
@@ -88,14 +98,15 @@ void Form1::Command4_Click()
     const QString path = CommonDialog1.fileName();
     if (path.isEmpty()) return;
 
-    if (saveTarget(path) == SaveTarget::NonEmpty) {
+    const std::filesystem::path file = filePath(path);
+    if (saveTarget(file) == SaveTarget::NonEmpty) {
         const MessageAnswer answer = m_platform.messageBox(
             this, QStringLiteral("The File You Have Chosen Isn't") + kLineBreak
                       + QStringLiteral(" Empty. Overwrite The File ?"),
             kErrorTitle, MessageIcon::Critical, MessageButtons::YesNo);
         if (answer != MessageAnswer::Yes) return;
     }
-    const SaveProblem problem = saveArtwork(Picture1->image(), path);
+    const SaveProblem problem = saveArtwork(Picture1->image(), file);
     if (problem != SaveProblem::None) {
         m_platform.messageBox(this, saveProblemText(problem), kErrorTitle, MessageIcon::Critical,
                               MessageButtons::Ok);

@@ -1,92 +1,85 @@
 #include "files/PictureLoader.h"
 
+#include "bitmap/BitmapFile.h"
 #include "bitmap/BitmapHeader.h"
+#include "bitmap/Module1.h"
+#include "bitmap/RowDecoders.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QImageReader>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <system_error>
 
-#include <algorithm>
+namespace fs = std::filesystem;
 
-OpenProblem fileSystemProblem(const QString& path)
+OpenProblem fileSystemProblem(const fs::path& path)
 {
-    const QFileInfo info(path);
-    if (info.isDir()) return OpenProblem::Folder;
-    if (!info.exists()) return OpenProblem::None;
-    if (!info.isFile()) return OpenProblem::NotAFile;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return OpenProblem::Unreadable;
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    if (fs::is_directory(status)) return OpenProblem::Folder;
+    if (!fs::exists(status)) return OpenProblem::None;
+    if (!fs::is_regular_file(status)) return OpenProblem::NotAFile;
+    if (!Module1::BitmapFile::open(path)) return OpenProblem::Unreadable;
     return OpenProblem::None;
 }
 
-AnnouncedPicture announcedPicture(const char* header, std::size_t size)
+LoadedPicture loadPicture(const fs::path& path)
 {
-    using Module1::comparesEqual;
-    const Module1::BitmapHeader h = Module1::readBitmapHeader(reinterpret_cast<const std::uint8_t*>(header), size);
-    const bool drawable = h.signatureMatches && (h.isCoreHeader() || h.isInfoHeader())
-        && comparesEqual(h.compression, std::uint32_t{0})
-        && (comparesEqual(h.bitCount, std::uint16_t{1}) || comparesEqual(h.bitCount, std::uint16_t{24}));
-    if (!drawable || h.width <= 0 || h.height <= 0) return {};
-    const auto rowLength = static_cast<std::uint64_t>(Module1::bitmapRowLength(h.width, h.bitCount));
-    return {h.width, h.height, h.offBits + rowLength * static_cast<std::uint64_t>(h.height)};
-}
+    using namespace Module1;
+    auto file = BitmapFile::open(path);
+    if (!file) return {OpenProblem::Unreadable, 0, {}};
 
-LoadedPicture loadPicture(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {OpenProblem::Unreadable, {}};
-    char header[Module1::kHeaderBytes];
-    const qint64 got = file.read(header, sizeof header);
-    if (got < 0) return {OpenProblem::Unreadable, {}};
-    // Qt's reader fills in rows that are missing from the file; a picture
-    // with a hole in it is no picture to colour.
-    const AnnouncedPicture announced = announcedPicture(header, static_cast<std::size_t>(got));
-    if (announced.fileLength == 0 || static_cast<std::uint64_t>(file.size()) < announced.fileLength)
-        return {OpenProblem::Damaged, {}};
-    if (!file.seek(0)) return {OpenProblem::Unreadable, {}};
+    // The headers and, after the longer one, a two-entry table of 4-byte colours.
+    std::array<std::uint8_t, kHeaderBytes + 8> head{};
+    const auto headLength = file->readAt(0, head.data(), head.size());
+    if (!headLength) return {OpenProblem::Unreadable, 0, {}};
+    const BitmapHeader header = readBitmapHeader(head.data(), *headLength);
+    // Checked again on the bytes in hand: the file may have changed since the check.
+    if (!isColourable(header)) return {OpenProblem::Damaged, 0, {}};
 
-    QImageReader reader(&file, "bmp");
-    QImage image;
-    if (!reader.read(&image)) {
-        const bool fileFailed = file.error() != QFileDevice::NoError;
-        return {fileFailed ? OpenProblem::Unreadable : OpenProblem::Damaged, {}};
+    const auto rowLength = static_cast<std::size_t>(bitmapRowLength(header.width, header.bitCount));
+    const auto height = static_cast<std::size_t>(header.height);
+    // Every byte is read over before it is looked at, so none is cleared first.
+    const std::size_t rowsSize = rowLength * height;
+    const std::unique_ptr<std::uint8_t[]> rows(new std::uint8_t[rowsSize]);
+    const auto got = file->readAt(header.offBits, rows.get(), rowsSize);
+    if (!got) return {OpenProblem::Unreadable, 0, {}};
+    if (*got < rowsSize) return {OpenProblem::Damaged, 0, {}};
+
+    const std::size_t tableAt = kFileHeaderSize + header.headerSize();
+    const std::size_t tableLength = *headLength > tableAt ? *headLength - tableAt : 0;
+    const MonochromePalette palette =
+        readMonochromePalette(head.data() + tableAt, tableLength, header.isCoreHeader() ? 3 : 4)
+            .value_or(MonochromePalette{});
+    const BitMaskTable masks = makeBitMaskTable();
+    const bool monochrome = comparesEqual(header.bitCount, std::uint16_t{1});
+
+    LoadedPicture picture{OpenProblem::None, header.height, std::vector<Colour>(CanvasImage::kWidth * height)};
+    for (std::size_t y = 0; y < height; ++y) {
+        const std::uint8_t* stored = rows.get() + (height - 1 - y) * rowLength;  // bottom-up
+        Colour* out = picture.pixels.data() + y * CanvasImage::kWidth;
+        if (monochrome)
+            decodeMonochromeRow(stored, rowLength, header.width, masks, palette, out);
+        else
+            decodeTrueColourRow(stored, rowLength, header.width, out);
     }
-    if (image.width() != announced.width || image.height() != announced.height)
-        return {OpenProblem::Damaged, {}};
-    image.convertTo(QImage::Format_RGBX8888);
-    return {OpenProblem::None, image};
+    return picture;
 }
 
-OpenedPicture openPicture(const QString& path, CanvasImage& canvas)
+OpenProblem openPicture(const fs::path& path, CanvasImage& canvas)
 {
     // The check opens and may delete what it is given, so folders and
     // devices never reach it.
-    if (const OpenProblem problem = fileSystemProblem(path); problem != OpenProblem::None)
-        return {problem, Module1::DrawOutcome::Drawn};
-    if (Module1::CheckBitmapFile(nativePath(path))) return {OpenProblem::Refused, Module1::DrawOutcome::Drawn};
-    const LoadedPicture loaded = loadPicture(path);
-    if (loaded.problem != OpenProblem::None) return {loaded.problem, Module1::DrawOutcome::Drawn};
+    if (const OpenProblem problem = fileSystemProblem(path); problem != OpenProblem::None) return problem;
+    if (Module1::CheckBitmapFile(path)) return OpenProblem::Refused;
+    const LoadedPicture picture = loadPicture(path);
+    if (picture.problem != OpenProblem::None) return picture.problem;
 
-    // The decoder paints only row 0. It paints a stand-in that holds row 0 as
-    // the canvas will have it, so the canvas itself changes only once nothing
-    // can fail any more. Kept between opens: a fresh one costs more than the load.
-    static CanvasImage topRow;
-    const QImage& picture = loaded.image;
-    const auto* pixels = reinterpret_cast<const Colour*>(picture.constBits());
-    const int shown = std::min(picture.width(), CanvasImage::kWidth);
-    for (int x = 0; x < CanvasImage::kWidth; ++x)
-        topRow.storePixel(x, 0, x < shown ? pixels[x] & 0x00FFFFFF : canvas.background());
-    const Module1::DrawOutcome outcome = Module1::DrawBitmapFile(nativePath(path), topRow);
-    if (outcome == Module1::DrawOutcome::ReadFailure) return {OpenProblem::Unreadable, outcome};
-
-    canvas.setBackgroundPicture(pixels, picture.width(), picture.height(),
-                                static_cast<std::size_t>(picture.bytesPerLine()) / sizeof(Colour));
+    canvas.setBackgroundPicture(picture.pixels.data(), CanvasImage::kWidth, picture.height, CanvasImage::kWidth);
     canvas.bitBlt(0, 0, CanvasImage::kWidth, CanvasImage::kHeight, 0, -1);
-    for (int x = 0; x < CanvasImage::kWidth; ++x) canvas.storePixel(x, 0, topRow.pixel(x, 0));
-    return {OpenProblem::None, outcome};
-}
-
-std::string nativePath(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
+    // Row 0 takes the picture's top row again, decoded from the same bytes
+    // as DrawBitmapFile decodes it.
+    for (int x = 0; x < CanvasImage::kWidth; ++x) canvas.setPixelV(x, 0, picture.pixels[static_cast<std::size_t>(x)]);
+    return OpenProblem::None;
 }

@@ -1,14 +1,9 @@
 #pragma once
 
-#include "bitmap/Module1.h"
 #include "raster/CanvasImage.h"
 
-#include <QImage>
-#include <QString>
-
-#include <cstddef>
-#include <cstdint>
-#include <string>
+#include <filesystem>
+#include <vector>
 
 // Why a picture could not be opened, beyond what the bitmap check refuses.
 enum class OpenProblem {
@@ -23,37 +18,25 @@ enum class OpenProblem {
 // What must stop an open before the bitmap check sees the name: the check
 // opens, and may delete, what it is given. A name that names nothing is no
 // problem here; the check refuses it.
-OpenProblem fileSystemProblem(const QString& path);
+OpenProblem fileSystemProblem(const std::filesystem::path& path);
 
-// What a bitmap header announces. `fileLength` is the bytes the file must
-// hold for all its rows, 0 when the header does not describe an uncompressed
-// bottom-up picture of 1 or 24 bits per pixel.
-struct AnnouncedPicture {
-    int width = 0;
-    int height = 0;
-    std::uint64_t fileLength = 0;
-};
-// `header` is the file's first bytes; those missing read as zero.
-AnnouncedPicture announcedPicture(const char* header, std::size_t size);
-
+// A picture the program can colour, decoded whole: 685 pixels a row, picture
+// row y (counted from the top) at pixels[y * CanvasImage::kWidth].
 struct LoadedPicture {
     OpenProblem problem = OpenProblem::None;
-    QImage image;  // RGBX8888: in memory the canvas's own 0x00BBGGRR
+    int height = 0;
+    std::vector<Colour> pixels;
 };
 
-// The platform's picture loader, held to the whole picture: a file shorter
-// than its rows, or one the reader stops on, is damaged rather than half shown.
-LoadedPicture loadPicture(const QString& path);
+// Reads the picture's headers, colour table and rows, each in one piece, and
+// decodes every row as the top-row drawing does: 1-bit pixels in the file's
+// own two colours, 24-bit ones blue, green, red. A header the program cannot
+// colour, or a file shorter than its rows, is Damaged; a failed read is
+// Unreadable. Opens for reading only.
+LoadedPicture loadPicture(const std::filesystem::path& path);
 
-struct OpenedPicture {
-    OpenProblem problem = OpenProblem::None;
-    Module1::DrawOutcome drawOutcome = Module1::DrawOutcome::Drawn;
-};
-
-// The whole open of a chosen path, short of the dialog and the screen. The
-// canvas takes the new picture only once all of it is in hand: on any
-// problem it is left exactly as it was.
-OpenedPicture openPicture(const QString& path, CanvasImage& canvas);
-
-// The path as the bitmap module takes it: the file system's own encoding.
-std::string nativePath(const QString& path);
+// The whole open of a chosen path, short of the dialog and the screen: the
+// file-system gate, the bitmap check, the loader, the copy one row down and
+// the top row drawn again. The canvas takes the new picture only once all of
+// it is in hand: on any problem it is left exactly as it was.
+OpenProblem openPicture(const std::filesystem::path& path, CanvasImage& canvas);

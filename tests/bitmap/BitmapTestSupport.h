@@ -2,6 +2,7 @@
 
 #include "../support/BmpBuilder.h"
 #include "../support/PermissionsBite.h"
+#include "../support/TempDir.h"
 #include "raster/CanvasImage.h"
 
 #include <gtest/gtest.h>
@@ -18,33 +19,8 @@
 namespace bitmaptest {
 
 namespace fs = std::filesystem;
-
-// A fresh folder for one test, removed with everything in it afterwards.
-class TempDir {
-public:
-    TempDir()
-    {
-        std::string pattern = (fs::temp_directory_path() / "pintaro-bitmap-XXXXXX").string();
-        if (mkdtemp(pattern.data()) != nullptr) m_path = pattern;
-    }
-    ~TempDir()
-    {
-        std::error_code error;
-        if (!m_path.empty()) {
-            fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, error);
-            fs::remove_all(m_path, error);
-        }
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    bool valid() const { return !m_path.empty(); }
-    std::string path(const std::string& name) const { return (m_path / name).string(); }
-    const fs::path& root() const { return m_path; }
-
-private:
-    fs::path m_path;
-};
+using ::TempDir;
+using ::readAll;
 
 // Catches a file left open by the code under test.
 inline std::size_t openDescriptorCount()
@@ -52,12 +28,6 @@ inline std::size_t openDescriptorCount()
     std::size_t count = 0;
     for ([[maybe_unused]] const auto& entry : fs::directory_iterator("/proc/self/fd")) ++count;
     return count;
-}
-
-inline bmp::Bytes readAll(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // A full-size picture whose every stored row differs from its neighbours, so

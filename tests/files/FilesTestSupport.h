@@ -1,10 +1,11 @@
 #pragma once
 
-#include "TestPicture.h"
 #include "raster/CanvasImage.h"
 #include "support/CanvasColours.h"
+#include "support/FileSizeLimit.h"
 #include "support/FormFixture.h"
 #include "support/PermissionsBite.h"
+#include "support/TestPicture.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -12,12 +13,6 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include <linux/capability.h>
-#include <sys/resource.h>
-#include <sys/syscall.h>
-#include <unistd.h>
-
-#include <csignal>
 #include <cstdint>
 #include <vector>
 
@@ -25,6 +20,16 @@ inline bool writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile f(path);
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+inline QByteArray asQBytes(const bmp::Bytes& bytes)
+{
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+}
+
+inline bool writeFile(const QString& path, const bmp::Bytes& bytes)
+{
+    return writeFile(path, asQBytes(bytes));
 }
 
 inline QByteArray readFile(const QString& path)
@@ -37,35 +42,6 @@ inline QStringList entriesOf(const QString& dir)
 {
     return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
-
-// Writes past `bytes` fail as on a full disk, while the guard lives.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        m_set = getrlimit(RLIMIT_FSIZE, &m_old) == 0;
-        if (m_set) {
-            rlimit limit = m_old;
-            limit.rlim_cur = bytes;
-            m_set = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-        }
-    }
-    ~FileSizeLimit()
-    {
-        if (m_set) setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-    bool works() const { return m_set; }
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = SIG_DFL;
-    bool m_set = false;
-};
 
 // A started form and a temporary folder to put pictures in.
 class FilesFixture : public FormFixture {
