@@ -72,12 +72,19 @@ PixelRect CanvasImage::bitBlt(int destX, int destY, int width, int height, int s
 
 PixelRect CanvasImage::setBackgroundPicture(const Colour* pixels, int width, int height, std::size_t stride)
 {
-    clear(m_background);
-    if (!pixels) return whole();
+    if (!pixels) return clear(m_background);
+    // Row by row in one pass: the picture where it reaches, the background beyond.
     const int w = std::clamp(width, 0, kWidth);
     const int h = std::clamp(height, 0, kHeight);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            storePixel(x, y, pixels[static_cast<std::size_t>(y) * stride + x] & 0x00FFFFFF);
+    const StoredPixel back = toStored(m_background);
+    for (int y = 0; y < kHeight; ++y) {
+        StoredPixel* row = &m_pixels[index(0, y)];
+        int x = 0;
+        if (y < h) {
+            const Colour* source = pixels + static_cast<std::size_t>(y) * stride;
+            for (; x < w; ++x) row[x] = toStored(source[x] & 0x00FFFFFF);
+        }
+        std::fill(row + x, row + kWidth, back);
+    }
     return whole();
 }
