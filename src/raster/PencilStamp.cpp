@@ -12,6 +12,8 @@ PixelRect CanvasImage::stampSquare(int x, int y, int reach, Colour colour)
     const int right = std::min(x + reach, kWidth - 1);
     const int top = std::max(y - reach, 0);
     const int bottom = std::min(y + reach, kHeight - 1);
+    // Wholly off the canvas: the sentinels below would not stay crossed.
+    if (left > right || top > bottom) return {};
     int minX = right + 1, maxX = left - 1, minY = bottom + 1, maxY = top - 1;
     for (int px = left; px <= right; ++px) {
         for (int py = top; py <= bottom; ++py) {
