@@ -1,4 +1,5 @@
 #include "app/Form1.h"
+#include "qt/QtMainWindow.h"
 #include "support/ScriptedPlatform.h"
 
 #include <QCoreApplication>
@@ -31,31 +32,35 @@ protected:
 };
 
 // A shown window with a white picture open, the pencil at its largest.
-std::unique_ptr<Form1> paintingForm(ScriptedPlatform& platform)
-{
-    auto form = std::make_unique<Form1>(platform);
-    form->Form_Load();
-    form->show();
-    QCoreApplication::processEvents();
-    form->PictureLoaded = 1;
-    CanvasImage& canvas = form->Picture1->image();
-    canvas.clear(kWhite);
-    form->Picture1->Refresh();
-    form->Command3_Click(0);
-    form->Label3_Click(2);
-    QCoreApplication::processEvents();
-    return form;
-}
+struct PaintingForm {
+    explicit PaintingForm(ScriptedPlatform& platform) : form(window, platform)
+    {
+        window.attach(form);
+        form.Form_Load();
+        window.show();
+        QCoreApplication::processEvents();
+        form.PictureLoaded = 1;
+        form.Picture1.clear(kWhite);
+        window.refreshCanvas();
+        form.Command3_Click(0);
+        form.Label3_Click(2);
+        QCoreApplication::processEvents();
+    }
+    Form1* operator->() { return &form; }
+
+    QtMainWindow window;
+    Form1 form;
+};
 
 void BM_StrokeDiagonalSize2(benchmark::State& state)
 {
     ScriptedPlatform platform;
-    const auto form = paintingForm(platform);
+    PaintingForm form(platform);
     bool red = false;
     for (auto _ : state) {
         // Each stroke in the other colour, so every stamp really paints.
         red = !red;
-        form->Picture1->image().setFillColour(red ? kRed : kBlue);
+        form->Picture1.setFillColour(red ? kRed : kBlue);
         form->Picture1_MouseDown(1, 0, 0.0f, 0.0f);
         form->Picture1_MouseMove(1, 0, 684.0f, 556.0f);
         form->Picture1_MouseUp(1, 0, 684.0f, 556.0f);
@@ -63,15 +68,15 @@ void BM_StrokeDiagonalSize2(benchmark::State& state)
         QCoreApplication::processEvents();
         state.ResumeTiming();
     }
-    benchmark::DoNotOptimize(form->Picture1->image().pixel(342, 278));
+    benchmark::DoNotOptimize(form->Picture1.pixel(342, 278));
 }
 BENCHMARK(BM_StrokeDiagonalSize2)->Unit(benchmark::kMicrosecond);
 
 void BM_DragStepRepaint(benchmark::State& state)
 {
     ScriptedPlatform platform;
-    const auto form = paintingForm(platform);
-    PaintCounter counter(form->Picture1);
+    PaintingForm form(platform);
+    PaintCounter counter(form.window.Picture1);
     form->Picture1_MouseDown(1, 0, 300.0f, 300.0f);
     form->Picture1_MouseMove(1, 0, 301.0f, 300.0f);
     QCoreApplication::processEvents();
@@ -84,7 +89,7 @@ void BM_DragStepRepaint(benchmark::State& state)
     float x = 301.0f;
     for (auto _ : state) {
         red = !red;
-        form->Picture1->image().setFillColour(red ? kRed : kBlue);
+        form->Picture1.setFillColour(red ? kRed : kBlue);
         x = x == 301.0f ? 300.0f : 301.0f;
         form->Picture1_MouseMove(1, 0, x, 300.0f);
         QCoreApplication::processEvents();
@@ -100,8 +105,8 @@ BENCHMARK(BM_DragStepRepaint)->Unit(benchmark::kMicrosecond);
 void BM_RepaintFullCanvas(benchmark::State& state)
 {
     ScriptedPlatform platform;
-    const auto form = paintingForm(platform);
-    CanvasWidget& canvas = *form->Picture1;
+    PaintingForm form(platform);
+    CanvasWidget& canvas = *form.window.Picture1;
     QImage target(canvas.size(), QImage::Format_RGB32);
     const QRegion area(CanvasWidget::kBorder, CanvasWidget::kBorder, CanvasImage::kWidth, CanvasImage::kHeight);
     for (auto _ : state) {

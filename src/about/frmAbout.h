@@ -1,59 +1,51 @@
 #pragma once
 
-#include <QDialog>
-#include <QMargins>
+#include "app/Platform.h"
+#include "app/Window.h"
 
-class LinkLabel;
-class Platform;
-class QLabel;
-class QPushButton;
+#include <memory>
+#include <string>
 
-// The About dialog: the logo, the maker and two links. Modeless and without
-// an owner window; it deletes itself once it has unloaded.
-class frmAbout : public QDialog {
-    Q_OBJECT
+// The About dialog's handlers: the logo, the maker and two links, modeless
+// and without an owner. Its window is the front-end's.
+class frmAbout {
 public:
     explicit frmAbout(Platform& platform);
+    ~frmAbout();
+    frmAbout(const frmAbout&) = delete;
+    frmAbout& operator=(const frmAbout&) = delete;
 
-    // Centres the whole window, frame included, on the screen. Until the
-    // dialog has been shown the window manager has not framed it, so
-    // `expectedFrame` stands in for the frame it will add.
-    void Form_Load(const QMargins& expectedFrame = {});
+    // Takes the window the front-end made for this dialog and runs the load
+    // step, which centres it.
+    void load(std::unique_ptr<AboutWindow> window);
+    void Form_Load();
+    // Centres the whole window, frame included, on the screen. A front-end
+    // whose window manager reports the frame only after the window is shown
+    // calls this again then.
+    void centreOnScreen();
     // Modeless, in front and active.
     void showInFront();
 
-    // Unloads the dialog; Enter and Escape come here too.
+    // OK, Enter and Escape: unloads the dialog.
     void cmdOK_Click();
-    void Label1_Click();
-    void Label4_Click();
+    // The front-end calls this however the window was closed.
+    void Form_Unload();
+    void Label1_Click();  // web link
+    void Label4_Click();  // mail link
 
     // True from the unload on; the dialog is then only waiting to be deleted.
     bool isUnloaded() const { return m_unloaded; }
+    AboutWindow* window() const { return m_window.get(); }
 
-    void accept() override;
-    void reject() override;
-
-    // Controls, named as on the form they model (not Form1's controls).
-    QLabel* Picture1 = nullptr;  // logo
-    QWidget* Line1 = nullptr;
-    QLabel* Picture2 = nullptr;  // maker notice
-    QLabel* Label3 = nullptr;    // "Developed by"
-    QLabel* Label5 = nullptr;    // maker's name
-    LinkLabel* Label4 = nullptr; // mail link
-    QLabel* Label2 = nullptr;    // "Get The Latest Updates at"
-    LinkLabel* Label1 = nullptr; // web link
-    QPushButton* cmdOK = nullptr;
-
-    static const QString kWebLink;
-    static const QString kMailLink;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
+    static const std::string kCaption;
+    static const std::string kMakerName;
+    static const std::string kMailAddress;
+    static const std::string kWebAddress;
+    static const std::string kWebLink;
+    static const std::string kMailLink;
 
 private:
-    void createControls();
-    void Form_Unload();
-
     Platform& m_platform;
+    std::unique_ptr<AboutWindow> m_window;
     bool m_unloaded = false;
 };

@@ -2,23 +2,27 @@
 
 #include "raster/Colour.h"
 
-#include <QSize>
-#include <QString>
+#include <cstdint>
+#include <filesystem>
+#include <string>
 
-class QWidget;
+// Interface to the platform facilities the program calls: the common
+// dialogs, message boxes, opening a URL, the screen, the program's folder and
+// ending the program. Each front-end implements it with its own system's
+// services; the tests' implementation answers from a script.
 
 // Which common dialog an action shows.
 enum class DialogAction { Open = 1, SaveAs = 2, Color = 3 };
 
 // The settings of one use of the common dialogs, and what it gives back:
 // after OK `fileName` holds the chosen path (Open, Save As) or `colour` the
-// chosen colour (Color); after Cancel `fileName` is "" and `colour` keeps
+// chosen colour (Color); after Cancel `fileName` is empty and `colour` keeps
 // its preset.
 struct CommonDialogState {
-    QString fileName;
-    QString dialogTitle;
-    QString filter;      // "Description|pattern|Description|pattern"
-    QString initDir;
+    std::filesystem::path fileName;
+    std::string dialogTitle;
+    std::string filter;  // "Description|pattern|Description|pattern"
+    std::filesystem::path initDir;
     Colour colour = 0;
     std::uint32_t flags = 0;
 };
@@ -27,28 +31,34 @@ constexpr std::uint32_t kOfnHideReadOnly = 4;
 constexpr std::uint32_t kCcFullOpen = 2;
 
 enum class MessageIcon { None, Critical, Information };
-enum class MessageButtons { Ok, YesNo };
+enum class MessageButtons { Ok, YesNo };  // Yes is the default of Yes and No
 enum class MessageAnswer { Ok, Yes, No };
 
-// Everything the program shows modally or asks of the outside. The Qt
-// implementation talks to a person; the tests' one answers from a script.
+struct ScreenSize {
+    int width = 0;
+    int height = 0;
+};
+
 class Platform {
 public:
     virtual ~Platform() = default;
 
-    // Shows the dialog modal to `owner` and returns when it closes.
-    virtual void showCommonDialog(QWidget* owner, DialogAction action, CommonDialogState& state) = 0;
-    // Texts with two lines join them with "\r\n". An empty title means the
-    // application title.
-    virtual MessageAnswer messageBox(QWidget* owner, const QString& text, const QString& title,
-                                     MessageIcon icon, MessageButtons buttons) = 0;
+    // Shows the dialog modal to the main window and returns when it closes.
+    virtual void showCommonDialog(DialogAction action, CommonDialogState& state) = 0;
+    // Texts are UTF-8; two lines are joined by "\r\n". An empty title means
+    // the application title.
+    virtual MessageAnswer messageBox(const std::string& text, const std::string& title, MessageIcon icon,
+                                     MessageButtons buttons) = 0;
     // The result is the platform's business; the program does not look at it.
-    virtual void openUrl(const QString& url) = 0;
+    virtual void openUrl(const std::string& url) = 0;
     // In screen pixels; a screen that cannot be read reports 0 by 0.
-    virtual QSize screenSize() = 0;
-    // Ends the program at once with this status, closing all its windows.
+    virtual ScreenSize screenSize() = 0;
+    // The folder that holds the program's executable, links resolved.
+    virtual std::filesystem::path programFolder() = 0;
+    // Ends the program at once with this status, closing all its windows;
+    // no handler runs after it.
     virtual void endProgram(int status) = 0;
 };
 
-inline const QString kApplicationTitle = QStringLiteral("The Tovella Vadovov Rurira Pintaro");
-inline const QString kErrorTitle = QStringLiteral("Pintaro v1.0 [Error]");
+inline constexpr char kApplicationTitle[] = "The Tovella Vadovov Rurira Pintaro";
+inline constexpr char kErrorTitle[] = "Pintaro v1.0 [Error]";

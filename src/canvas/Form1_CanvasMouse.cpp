@@ -14,14 +14,14 @@ enum Tool : std::int16_t { Draw = 0, Fill = 1, Erase = 2, Grab = 3 };
 // once, when the handler ends, instead of once per stamp.
 class ShownAtEnd {
 public:
-    ShownAtEnd(PixelRect*& slot, CanvasWidget& canvas) : m_slot(slot), m_outer(slot), m_canvas(canvas)
+    ShownAtEnd(PixelRect*& slot, MainWindow& window) : m_slot(slot), m_outer(slot), m_window(window)
     {
         m_slot = &m_changed;
     }
     ~ShownAtEnd()
     {
         m_slot = m_outer;
-        m_canvas.showChanged(m_changed);
+        m_window.showCanvasChange(m_changed);
     }
     ShownAtEnd(const ShownAtEnd&) = delete;
     ShownAtEnd& operator=(const ShownAtEnd&) = delete;
@@ -31,7 +31,7 @@ public:
 private:
     PixelRect*& m_slot;
     PixelRect* m_outer;
-    CanvasWidget& m_canvas;
+    MainWindow& m_window;
     PixelRect m_changed;
 };
 
@@ -53,8 +53,8 @@ void Form1::Picture1_MouseDown(std::int16_t, std::int16_t, float x, float y)
     }
     if (Module1::AboutRequested != 0) return;
 
-    ShownAtEnd shown(m_unshown, *Picture1);
-    CanvasImage& canvas = Picture1->image();
+    ShownAtEnd shown(m_unshown, m_window);
+    CanvasImage& canvas = Picture1;
     switch (CurrentTool) {
     case Draw:
         PutPixel(x, y, canvas.fillColour());
@@ -90,11 +90,11 @@ void Form1::Picture1_MouseMove(std::int16_t, std::int16_t, float x, float y)
 
     // The tool may have changed by keyboard during the stroke.
     std::optional<Colour> stroke;
-    if (CurrentTool == Draw) stroke = Picture1->image().fillColour();
+    if (CurrentTool == Draw) stroke = Picture1.fillColour();
     if (CurrentTool == Erase) stroke = kWhite;
 
     if (stroke) {
-        ShownAtEnd shown(m_unshown, *Picture1);
+        ShownAtEnd shown(m_unshown, m_window);
         const DragLine line(LastX, LastY, x, y);
         const DragLine::Range steps = line.stepsTouching(PencilSize, CanvasImage::kWidth, CanvasImage::kHeight);
         for (int i = steps.first; i <= steps.last; ++i)

@@ -6,9 +6,9 @@ void Form1::PutPixel(float x, float y, Colour colour)
 {
     // The stamp is centred on the pixel the point rounds to, the same pixel
     // a press reads and a stroke continues from.
-    const PixelRect changed = Picture1->image().stampSquare(roundToPixel(x), roundToPixel(y), PencilSize, colour);
+    const PixelRect changed = Picture1.stampSquare(roundToPixel(x), roundToPixel(y), PencilSize, colour);
     if (m_unshown)
         *m_unshown = m_unshown->united(changed);  // a mouse handler shows it when it ends
     else
-        Picture1->showChanged(changed);
+        m_window.showCanvasChange(changed);
 }

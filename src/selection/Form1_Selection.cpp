@@ -1,35 +1,36 @@
 #include "app/Form1.h"
 
+#include "app/Layout.h"
+
+#include <cstddef>
+
 void Form1::Command3_Click(std::int16_t index)
 {
-    Command3.at(static_cast<std::size_t>(CurrentTool))->setEnabled(true);
-    Command3.at(static_cast<std::size_t>(index))->setEnabled(false);
+    m_window.setToolButtonEnabled(CurrentTool, true);
+    m_window.setToolButtonEnabled(index, false);
     CurrentTool = index;
     // During start-up the window is not visible yet and the focus stays put.
-    if (isVisible()) Picture1->setFocus(Qt::OtherFocusReason);
+    if (m_window.isVisible()) m_window.focusCanvas();
 }
 
 void Form1::Label1_Click(std::int16_t index)
 {
-    const ColourLabel* swatch = Label1.at(static_cast<std::size_t>(index));
-    Picture1->image().setFillColour(swatch->backColour());
-    Label6->setBackColour(Picture1->image().fillColour());
-    Shape1->setLeft(swatch->x() - 2);
-    Shape1->setTop(swatch->y() - 2);
-    Shape1->setHeight(swatch->height() + 4);
-    Shape1->setWidth(swatch->width() + 4);
+    Picture1.setFillColour(layout::kPalette.at(static_cast<std::size_t>(index)));
+    m_window.setCurrentColourBack(Picture1.fillColour());
+    const PixelRect swatch = layout::swatchPlace(index);
+    m_window.placeSelectionFrame({swatch.left - 2, swatch.top - 2, swatch.width + 4, swatch.height + 4});
 }
 
 void Form1::Label3_Click(std::int16_t index)
 {
-    Label3.at(static_cast<std::size_t>(PencilSize))->setBackColour(backColour());
+    m_window.setPencilSquareBack(PencilSize, m_window.backColour());
     PencilSize = index;
-    Label3.at(static_cast<std::size_t>(index))->setBackColour(kPureBlack);
+    m_window.setPencilSquareBack(index, kPureBlack);
 }
 
 void Form1::Command1_Click()
 {
-    const Colour current = Picture1->image().fillColour();
+    const Colour current = Picture1.fillColour();
     CommonDialog1.setColour(current);
     CommonDialog1.setFlags(kCcFullOpen);
     CommonDialog1.setAction(DialogAction::Color);
@@ -45,10 +46,7 @@ void Form1::Command1_Click()
 
 void Form1::takeUnlistedColour(Colour colour)
 {
-    Picture1->image().setFillColour(colour);
-    Label6->setBackColour(Picture1->image().fillColour());
-    Shape1->setLeft(0);
-    Shape1->setTop(0);
-    Shape1->setHeight(0);
-    Shape1->setWidth(0);
+    Picture1.setFillColour(colour);
+    m_window.setCurrentColourBack(Picture1.fillColour());
+    m_window.placeSelectionFrame({0, 0, 0, 0});
 }

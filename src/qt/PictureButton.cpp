@@ -1,4 +1,4 @@
-#include "app/PictureButton.h"
+#include "qt/PictureButton.h"
 
 #include <QPainter>
 #include <QStyleOptionButton>

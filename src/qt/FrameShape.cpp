@@ -1,4 +1,4 @@
-#include "app/FrameShape.h"
+#include "qt/FrameShape.h"
 
 #include <QPainter>
 

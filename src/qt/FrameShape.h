@@ -11,12 +11,6 @@ public:
 
     int borderWidth() const { return m_borderWidth; }
 
-    // Each setting on its own, as the selection handlers place the frame.
-    void setLeft(int v) { move(v, y()); }
-    void setTop(int v) { move(x(), v); }
-    void setWidth(int v) { resize(v, height()); }
-    void setHeight(int v) { resize(width(), v); }
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 

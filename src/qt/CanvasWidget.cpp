@@ -1,4 +1,4 @@
-#include "app/CanvasWidget.h"
+#include "qt/CanvasWidget.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -6,27 +6,24 @@
 
 #include <cmath>
 
-namespace {
-Colour backgroundOf(const QWidget& w)
-{
-    const QColor c = w.palette().color(QPalette::Window);
-    return rgbColour(c.red(), c.green(), c.blue());
-}
-}  // namespace
-
-CanvasWidget::CanvasWidget(QWidget* parent)
-    : QFrame(parent), m_image(backgroundOf(parent ? *parent : *this))
+CanvasWidget::CanvasWidget(QWidget* parent) : QFrame(parent)
 {
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);  // the classic 2-pixel sunken edge
     setLineWidth(kBorder);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);  // moves arrive without a button too, as the handlers expect
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CanvasWidget::showImage(const CanvasImage& image)
+{
+    m_image = &image;
     // The image keeps its pixels as RGB32, so any part of it, one pixel
     // included, is drawn as it is onto any target.
-    m_view = QImage(reinterpret_cast<const uchar*>(m_image.words()), CanvasImage::kWidth, CanvasImage::kHeight,
+    m_view = QImage(reinterpret_cast<const uchar*>(image.words()), CanvasImage::kWidth, CanvasImage::kHeight,
                     static_cast<qsizetype>(CanvasImage::kStride * sizeof(CanvasImage::StoredPixel)),
                     QImage::Format_RGB32);
+    update();
 }
 
 void CanvasWidget::showChanged(const PixelRect& rect)
@@ -45,8 +42,12 @@ void CanvasWidget::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     const QRect area(kBorder, kBorder, CanvasImage::kWidth, CanvasImage::kHeight);
     const QRect dirty = event->rect() & area;
-    if (!dirty.isEmpty())
-        painter.drawImage(dirty.topLeft(), m_view, dirty.translated(-kBorder, -kBorder));
+    if (!dirty.isEmpty()) {
+        if (m_view.isNull())
+            painter.fillRect(dirty, palette().color(QPalette::Window));
+        else
+            painter.drawImage(dirty.topLeft(), m_view, dirty.translated(-kBorder, -kBorder));
+    }
     if (!area.contains(event->rect())) {
         painter.end();
         QFrame::paintEvent(event);  // the border

@@ -1,4 +1,4 @@
-#include "app/ColourLabel.h"
+#include "qt/ColourLabel.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,5 +1,6 @@
 #include "app/Form1.h"
-#include "app/QtPlatform.h"
+#include "qt/QtMainWindow.h"
+#include "qt/QtPlatform.h"
 
 #include <QApplication>
 
@@ -10,8 +11,11 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("pintaro"));
     QApplication::setApplicationDisplayName(QString());
     QtPlatform platform;
-    Form1 form(platform);
+    QtMainWindow window;
+    platform.setOwner(&window);
+    Form1 form(window, platform);
+    window.attach(form);
     if (!form.Form_Load()) return 1;
-    form.show();
+    window.show();
     return QApplication::exec();
 }

@@ -1,6 +1,6 @@
-#include "about/LinkLabel.h"
+#include "qt/LinkLabel.h"
 
-#include "app/DialogFont.h"
+#include "qt/DialogFont.h"
 #include "raster/Colour.h"
 
 #include <QMouseEvent>

@@ -1,9 +1,11 @@
-#include "app/QtPlatform.h"
+#include "qt/QtPlatform.h"
 
 #include <QApplication>
 #include <QColorDialog>
 #include <QDesktopServices>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSettings>
@@ -22,8 +24,19 @@ QStringList QtPlatform::nameFilters(const QString& filter)
     return result;
 }
 
-void QtPlatform::showCommonDialog(QWidget* owner, DialogAction action, CommonDialogState& state)
+QString QtPlatform::qtPath(const std::filesystem::path& path)
 {
+    return QFile::decodeName(QByteArray::fromStdString(path.string()));
+}
+
+std::filesystem::path QtPlatform::corePath(const QString& path)
+{
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+void QtPlatform::showCommonDialog(DialogAction action, CommonDialogState& state)
+{
+    QWidget* owner = m_owner.data();
     if (action == DialogAction::Color) {
         QColorDialog dialog(QColor(redOf(state.colour), greenOf(state.colour), blueOf(state.colour)), owner);
         dialog.setOption(QColorDialog::DontUseNativeDialog);
@@ -33,26 +46,26 @@ void QtPlatform::showCommonDialog(QWidget* owner, DialogAction action, CommonDia
         }
         return;
     }
-    QFileDialog dialog(owner, state.dialogTitle, state.initDir);
+    QFileDialog dialog(owner, QString::fromStdString(state.dialogTitle), qtPath(state.initDir));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setOption(QFileDialog::ReadOnly, false);
-    dialog.setNameFilters(nameFilters(state.filter));
+    dialog.setNameFilters(nameFilters(QString::fromStdString(state.filter)));
     dialog.setDefaultSuffix(QString());
     dialog.setAcceptMode(action == DialogAction::Open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     // Open too takes a typed name that does not exist; the check refuses it afterwards.
     dialog.setFileMode(QFileDialog::AnyFile);
-    if (!state.fileName.isEmpty()) dialog.selectFile(state.fileName);
+    if (!state.fileName.empty()) dialog.selectFile(qtPath(state.fileName));
     const bool accepted = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
-    state.fileName = accepted ? dialog.selectedFiles().constFirst() : QString();
+    state.fileName = accepted ? corePath(dialog.selectedFiles().constFirst()) : std::filesystem::path();
 }
 
-MessageAnswer QtPlatform::messageBox(QWidget* owner, const QString& text, const QString& title, MessageIcon icon,
+MessageAnswer QtPlatform::messageBox(const std::string& text, const std::string& title, MessageIcon icon,
                                      MessageButtons buttons)
 {
-    QMessageBox box(owner);
-    box.setWindowTitle(title.isEmpty() ? kApplicationTitle : title);
-    box.setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    QMessageBox box(m_owner.data());
+    box.setWindowTitle(QString::fromStdString(title.empty() ? std::string(kApplicationTitle) : title));
+    box.setText(QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     box.setTextFormat(Qt::PlainText);
     switch (icon) {
     case MessageIcon::None: box.setIcon(QMessageBox::NoIcon); break;
@@ -71,15 +84,22 @@ MessageAnswer QtPlatform::messageBox(QWidget* owner, const QString& text, const 
     return MessageAnswer::Ok;
 }
 
-void QtPlatform::openUrl(const QString& url)
+void QtPlatform::openUrl(const std::string& url)
 {
-    QDesktopServices::openUrl(QUrl(url, QUrl::TolerantMode));
+    QDesktopServices::openUrl(QUrl(QString::fromStdString(url), QUrl::TolerantMode));
 }
 
-QSize QtPlatform::screenSize()
+ScreenSize QtPlatform::screenSize()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry().size() : QSize(0, 0);
+    if (!screen) return {};
+    return {screen->geometry().width(), screen->geometry().height()};
+}
+
+std::filesystem::path QtPlatform::programFolder()
+{
+    const QString resolved = QFileInfo(QCoreApplication::applicationFilePath()).canonicalPath();
+    return corePath(resolved.isEmpty() ? QCoreApplication::applicationDirPath() : resolved);
 }
 
 void QtPlatform::endProgram(int status)

@@ -8,8 +8,9 @@
 #include <cstdint>
 
 // The canvas Picture1: a 2-pixel sunken border around the 685 by 557 drawing
-// area. It owns the canvas image, shows it without copying it, and repaints
-// only what a painting operation reports it changed.
+// area. It shows the canvas image without copying it, repaints only what a
+// painting operation reports it changed, and turns mouse events into canvas
+// pixels.
 class CanvasWidget : public QFrame {
     Q_OBJECT
 public:
@@ -17,8 +18,9 @@ public:
 
     explicit CanvasWidget(QWidget* parent = nullptr);
 
-    CanvasImage& image() { return m_image; }
-    const CanvasImage& image() const { return m_image; }
+    // The image to show from now on; it must outlive the widget's use of it.
+    void showImage(const CanvasImage& image);
+    const CanvasImage* image() const { return m_image; }
 
     // Schedules a repaint of this rectangle of canvas pixels.
     void showChanged(const PixelRect& rect);
@@ -45,6 +47,6 @@ protected:
 private:
     QPointF canvasPoint(const QPointF& widgetPos) const;
 
-    CanvasImage m_image;
+    const CanvasImage* m_image = nullptr;
     QImage m_view;  // wraps m_image's pixels
 };

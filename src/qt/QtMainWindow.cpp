@@ -1,0 +1,196 @@
+#include "qt/QtMainWindow.h"
+
+#include "app/Form1.h"
+#include "app/Layout.h"
+#include "qt/AboutDialog.h"
+#include "qt/DialogFont.h"
+
+#include <QEvent>
+#include <QIcon>
+
+namespace {
+
+template <typename W>
+W* placed(W* widget, const layout::Control& control)
+{
+    const PixelRect& p = control.place;
+    widget->setGeometry(p.left, p.top, p.width, p.height);
+    widget->setObjectName(QString::fromLatin1(control.name));
+    if (control.toolTip) widget->setToolTip(QString::fromLatin1(control.toolTip));
+    return widget;
+}
+
+QString captionOf(const layout::Control& control)
+{
+    return QString::fromLatin1(control.caption ? control.caption : "");
+}
+
+}  // namespace
+
+QtMainWindow::QtMainWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QString::fromLatin1(layout::kMainTitle));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/window.xpm")));
+    setFont(dialogFont());
+    setAutoFillBackground(true);
+    resize(layout::kOuterWidth, layout::kOuterHeight);
+    createControls();
+}
+
+void QtMainWindow::createControls()
+{
+    Picture1 = placed(new CanvasWidget(this), layout::kPicture1);
+
+    for (std::size_t i = 0; i < captions.size(); ++i)
+        captions[i] = placed(new CaptionLabel(captionOf(layout::kCaptions[i]), this), layout::kCaptions[i]);
+    for (int i = 0; i < 9; ++i) {
+        const std::string name = "Label1_" + std::to_string(i);
+        auto* swatch = placed(new ColourLabel(this), {name.c_str(), layout::swatchPlace(i), nullptr, nullptr});
+        swatch->setBackColour(layout::kPalette[static_cast<std::size_t>(i)]);
+        Label1[static_cast<std::size_t>(i)] = swatch;
+    }
+    Command1 = placed(new QPushButton(captionOf(layout::kCommand1), this), layout::kCommand1);
+    Label6 = placed(new ColourLabel(this), layout::kLabel6);
+
+    static const char* const toolIcons[4] = {":/icons/pencil.xpm", ":/icons/bucket.xpm", ":/icons/eraser.xpm",
+                                             ":/icons/eyedropper.xpm"};
+    for (std::size_t i = 0; i < Command3.size(); ++i)
+        Command3[i] = placed(new PictureButton(QIcon(QString::fromLatin1(toolIcons[i])), this), layout::kCommand3[i]);
+    for (int i = 0; i < 3; ++i) {
+        const std::string name = "Label3_" + std::to_string(i);
+        Label3[static_cast<std::size_t>(i)] =
+            placed(new ColourLabel(this), {name.c_str(), layout::kLabel3[static_cast<std::size_t>(i)], nullptr, nullptr});
+    }
+
+    Command2 = placed(new PictureButton(QIcon(QStringLiteral(":/icons/folder.xpm")), this), layout::kCommand2);
+    Command4 = placed(new PictureButton(QIcon(QStringLiteral(":/icons/floppy.xpm")), this), layout::kCommand4);
+    Command4->setEnabled(false);
+    Command6 = placed(new QPushButton(captionOf(layout::kCommand6), this), layout::kCommand6);
+    Command5 = placed(new QPushButton(captionOf(layout::kCommand5), this), layout::kCommand5);
+
+    // Frames last, so their outlines lie over the controls they group.
+    for (std::size_t i = 0; i < groupFrames.size(); ++i)
+        groupFrames[i] = placed(new FrameShape(1, this), layout::kGroupFrames[i]);
+    Shape1 = placed(new FrameShape(layout::kShape1Width, this), {"Shape1", layout::kShape1, nullptr, nullptr});
+
+    QWidget* focusOrder[] = {Picture1,    Command1,    Command2,    Command3[0], Command3[1],
+                             Command3[2], Command3[3], Command4,    Command5,    Command6};
+    for (QWidget* w : focusOrder) {
+        if (auto* b = qobject_cast<QPushButton*>(w)) b->setAutoDefault(false);
+        w->setFocusPolicy(Qt::StrongFocus);
+    }
+    for (std::size_t i = 0; i + 1 < std::size(focusOrder); ++i) setTabOrder(focusOrder[i], focusOrder[i + 1]);
+}
+
+void QtMainWindow::attach(Form1& form)
+{
+    m_form = &form;
+    Picture1->showImage(form.Picture1);
+    connect(Picture1, &CanvasWidget::mousePressed, this,
+            [&form](std::int16_t b, std::int16_t s, float x, float y) { form.Picture1_MouseDown(b, s, x, y); });
+    connect(Picture1, &CanvasWidget::mouseMoved, this,
+            [&form](std::int16_t b, std::int16_t s, float x, float y) { form.Picture1_MouseMove(b, s, x, y); });
+    connect(Picture1, &CanvasWidget::mouseReleased, this,
+            [&form](std::int16_t b, std::int16_t s, float x, float y) { form.Picture1_MouseUp(b, s, x, y); });
+    for (std::int16_t i = 0; i < 9; ++i)
+        connect(Label1[static_cast<std::size_t>(i)], &ColourLabel::clicked, this, [&form, i] { form.Label1_Click(i); });
+    for (std::int16_t i = 0; i < 3; ++i)
+        connect(Label3[static_cast<std::size_t>(i)], &ColourLabel::clicked, this, [&form, i] { form.Label3_Click(i); });
+    for (std::int16_t i = 0; i < 4; ++i)
+        connect(Command3[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
+                [&form, i] { form.Command3_Click(i); });
+    connect(Command1, &QPushButton::clicked, this, [&form] { form.Command1_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [&form] { form.Command2_Click(); });
+    connect(Command4, &QPushButton::clicked, this, [&form] { form.Command4_Click(); });
+    connect(Command5, &QPushButton::clicked, this, [&form] { form.Command5_Click(); });
+    connect(Command6, &QPushButton::clicked, this, [&form] { form.Command6_Click(); });
+}
+
+void QtMainWindow::placeOuter(int left, int top, int width, int height)
+{
+    m_outer = {left, top, width, height};
+    placeAgain();
+}
+
+void QtMainWindow::placeAgain()
+{
+    // The outer size includes the frame the window manager draws, which is
+    // known only once the window is shown; until then the frame counts as 0.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    m_frameUsed = frame;
+    resize(m_outer.width() - frame.width(), m_outer.height() - frame.height());
+    move(m_outer.topLeft());
+}
+
+bool QtMainWindow::event(QEvent* e)
+{
+    const bool handled = QWidget::event(e);
+    switch (e->type()) {
+    case QEvent::Show:
+    case QEvent::Move:
+    case QEvent::Resize:
+        // A window manager reports its frame only after the window is shown.
+        if (QWidget::isVisible() && frameGeometry().size() - geometry().size() != m_frameUsed) placeAgain();
+        break;
+    case QEvent::WindowActivate:
+        if (m_form) m_form->Form_Activate();
+        break;
+    default:
+        break;
+    }
+    return handled;
+}
+
+Colour QtMainWindow::backColour() const
+{
+    const QColor c = palette().color(QPalette::Window);
+    return rgbColour(c.red(), c.green(), c.blue());
+}
+
+void QtMainWindow::setToolButtonEnabled(int index, bool enabled)
+{
+    Command3.at(static_cast<std::size_t>(index))->setEnabled(enabled);
+}
+
+void QtMainWindow::setSaveButtonEnabled(bool enabled)
+{
+    Command4->setEnabled(enabled);
+}
+
+void QtMainWindow::setCurrentColourBack(Colour colour)
+{
+    Label6->setBackColour(colour);
+}
+
+void QtMainWindow::setPencilSquareBack(int index, Colour colour)
+{
+    Label3.at(static_cast<std::size_t>(index))->setBackColour(colour);
+}
+
+void QtMainWindow::placeSelectionFrame(const PixelRect& place)
+{
+    Shape1->setGeometry(place.left, place.top, place.width, place.height);
+}
+
+void QtMainWindow::focusCanvas()
+{
+    Picture1->setFocus(Qt::OtherFocusReason);
+}
+
+void QtMainWindow::showCanvasChange(const PixelRect& changed)
+{
+    Picture1->showChanged(changed);
+}
+
+void QtMainWindow::refreshCanvas()
+{
+    Picture1->Refresh();
+}
+
+std::unique_ptr<AboutWindow> QtMainWindow::createAboutWindow(frmAbout& dialog)
+{
+    return std::make_unique<QtAboutWindow>(dialog);
+}
