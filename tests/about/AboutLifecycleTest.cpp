@@ -1,48 +1,37 @@
 #include "AboutFixture.h"
 
-#include "app/QtPlatform.h"
-
-#include <QPushButton>
-
-#include <cstdlib>
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
+using Corner = std::pair<int, int>;
+
 class AboutLifecycleTest : public AboutFixture {};
 
-TEST_F(AboutLifecycleTest, AboutTwiceShowsTheSameModelessDialogOnce)
+TEST_F(AboutLifecycleTest, AboutTwiceShowsTheSameDialogOnce)
 {
     frmAbout* first = openAbout();
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(Module1::AboutRequested, 1);
-    EXPECT_TRUE(first->isVisible());
-    EXPECT_FALSE(first->isModal());
-    EXPECT_EQ(first->parentWidget(), nullptr);
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-
     frmAbout* second = openAbout();
     EXPECT_EQ(second, first);
-    EXPECT_EQ(aboutWindows().size(), 1u);
+    ASSERT_EQ(window.abouts.size(), 1u);
+    EXPECT_EQ(lastAbout().shows, 2);
+    EXPECT_EQ(lastAbout().moves.size(), 1u);  // the load step ran once
     EXPECT_EQ(Module1::AboutRequested, 1);
 
     // The main window keeps working behind it.
-    QTest::mouseClick(form->Command3[0], Qt::LeftButton);
+    form->Command3_Click(0);
     EXPECT_EQ(form->CurrentTool, 0);
-}
-
-TEST_F(AboutLifecycleTest, OkHasTheFocusAndIsTheDefaultButton)
-{
-    frmAbout* dialog = openAbout();
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(dialog->focusWidget(), dialog->cmdOK);
-    EXPECT_TRUE(dialog->cmdOK->isDefault());
 }
 
 struct CloseCase {
     const char* name;
-    std::function<void(frmAbout*)> close;
+    std::function<void(frmAbout&)> close;
+    int windowCloses;  // how often the dialog asked its window to close
 };
 
 class AboutCloseTest : public AboutFixture, public ::testing::WithParamInterface<CloseCase> {};
@@ -51,156 +40,153 @@ TEST_P(AboutCloseTest, EveryWayOfClosingUnloadsAndClearsTheFlag)
 {
     frmAbout* dialog = openAbout();
     ASSERT_NE(dialog, nullptr);
-    const QPointer<frmAbout> watch(dialog);
 
-    GetParam().close(dialog);
+    GetParam().close(*dialog);
     EXPECT_EQ(Module1::AboutRequested, 0);
-    ASSERT_FALSE(watch.isNull());
-    EXPECT_FALSE(watch->isVisible());
-    settle();
-    EXPECT_TRUE(watch.isNull());
+    EXPECT_EQ(lastAbout().closes, GetParam().windowCloses);
     EXPECT_EQ(form->aboutDialog(), nullptr);
 
-    // Back at the main window the activation step shows nothing.
+    // Back at the main window the activation step shows nothing; a second
+    // OK (Enter pressed twice) closes nothing more.
     form->Form_Activate();
-    EXPECT_TRUE(aboutWindows(true).empty());
+    dialog->cmdOK_Click();
+    EXPECT_EQ(lastAbout().shows, 1);
+    EXPECT_EQ(lastAbout().closes, GetParam().windowCloses);
+    EXPECT_EQ(Module1::AboutRequested, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Ways, AboutCloseTest,
-    ::testing::Values(
-        CloseCase{"OkButton", [](frmAbout* d) { QTest::mouseClick(d->cmdOK, Qt::LeftButton); }},
-        CloseCase{"EnterOnTheDialog", [](frmAbout* d) { QTest::keyClick(d, Qt::Key_Return); }},
-        CloseCase{"EnterOnTheButton", [](frmAbout* d) { QTest::keyClick(d->cmdOK, Qt::Key_Enter, Qt::KeypadModifier); }},
-        CloseCase{"EscapeOnTheDialog", [](frmAbout* d) { QTest::keyClick(d, Qt::Key_Escape); }},
-        CloseCase{"EscapeOnTheButton", [](frmAbout* d) { QTest::keyClick(d->cmdOK, Qt::Key_Escape); }},
-        CloseCase{"CloseBox", [](frmAbout* d) { d->close(); }},
-        CloseCase{"Reject", [](frmAbout* d) { d->reject(); }}),
-    [](const ::testing::TestParamInfo<CloseCase>& param) { return std::string(param.param.name); });
+// Enter and Escape are OK's; the front-end reports every other closing of
+// the window, its close box included, as the unload.
+INSTANTIATE_TEST_SUITE_P(Ways, AboutCloseTest,
+                         ::testing::Values(CloseCase{"Ok", [](frmAbout& d) { d.cmdOK_Click(); }, 1},
+                                           CloseCase{"CloseBox", [](frmAbout& d) { d.Form_Unload(); }, 0}),
+                         [](const ::testing::TestParamInfo<CloseCase>& param) { return std::string(param.param.name); });
 
 TEST_F(AboutLifecycleTest, CanvasPressesWaitUntilTheDialogCloses)
 {
     frmAbout* dialog = openAbout();
     ASSERT_NE(dialog, nullptr);
     // No picture yet: a press would run the Open dialog, unless the About dialog is open.
-    QTest::mousePress(form->Picture1, Qt::LeftButton, {}, QPoint(50, 50));
-    QTest::mouseRelease(form->Picture1, Qt::LeftButton, {}, QPoint(50, 50));
+    form->Picture1_MouseDown(1, 0, 50.0f, 50.0f);
+    form->Picture1_MouseUp(1, 0, 50.0f, 50.0f);
     EXPECT_TRUE(platform.dialogs.empty());
 
-    QTest::mouseClick(dialog->cmdOK, Qt::LeftButton);
-    QTest::mousePress(form->Picture1, Qt::LeftButton, {}, QPoint(50, 50));
-    QTest::mouseRelease(form->Picture1, Qt::LeftButton, {}, QPoint(50, 50));
+    dialog->cmdOK_Click();
+    form->Picture1_MouseDown(1, 0, 50.0f, 50.0f);
+    form->Picture1_MouseUp(1, 0, 50.0f, 50.0f);
     ASSERT_EQ(platform.dialogs.size(), 1u);
     EXPECT_EQ(platform.dialogs[0].action, DialogAction::Open);
 }
 
-TEST_F(AboutLifecycleTest, AboutRightAfterClosingLoadsAFreshDialog)
+TEST_F(AboutLifecycleTest, AboutAfterClosingLoadsAFreshDialog)
 {
     frmAbout* first = openAbout();
     ASSERT_NE(first, nullptr);
-    const QPointer<frmAbout> old(first);
-    QTest::mouseClick(first->cmdOK, Qt::LeftButton);
+    first->cmdOK_Click();
 
-    // The closed dialog's deletion is still pending; it must not come back.
     frmAbout* second = openAbout();
     ASSERT_NE(second, nullptr);
-    EXPECT_TRUE(old.isNull());
-    EXPECT_TRUE(second->isVisible());
-    EXPECT_EQ(aboutWindows().size(), 1u);
+    ASSERT_EQ(window.abouts.size(), 2u);
+    EXPECT_TRUE(window.abouts[0].destroyed);
+    EXPECT_FALSE(window.abouts[1].destroyed);
+    EXPECT_EQ(window.abouts[1].shows, 1);
     EXPECT_EQ(Module1::AboutRequested, 1);
 }
 
 TEST_F(AboutLifecycleTest, ActivatingTheMainWindowBringsTheDialogBack)
 {
-    frmAbout* dialog = openAbout();
-    ASSERT_NE(dialog, nullptr);
-    dialog->hide();  // as good as buried behind the main window
-
-    form->activateWindow();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return dialog->isVisible(); }, 1000));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == dialog; }, 1000));
-    EXPECT_EQ(aboutWindows().size(), 1u);
+    ASSERT_NE(openAbout(), nullptr);
+    form->Form_Activate();
+    form->Form_Activate();
+    EXPECT_EQ(lastAbout().shows, 3);
+    EXPECT_EQ(window.abouts.size(), 1u);
 }
 
 TEST_F(AboutLifecycleTest, ActivationWithoutAboutDoesNothing)
 {
     form->Form_Activate();
     EXPECT_EQ(form->aboutDialog(), nullptr);
-    EXPECT_TRUE(aboutWindows().empty());
+    EXPECT_TRUE(window.abouts.empty());
 }
 
 TEST_F(AboutLifecycleTest, ExitEndsTheProgramWithTheDialogOpen)
 {
-    frmAbout* dialog = openAbout();
-    ASSERT_NE(dialog, nullptr);
-    const QPointer<frmAbout> watch(dialog);
-
-    QTest::mouseClick(form->Command5, Qt::LeftButton);
+    ASSERT_NE(openAbout(), nullptr);
+    form->Command5_Click();
     EXPECT_EQ(platform.endStatuses, std::vector<int>{0});
-
-    // The real platform hides every window at once; no unload step runs.
-    QtPlatform real;
-    real.endProgram(0);
-    EXPECT_FALSE(dialog->isVisible());
-    EXPECT_FALSE(form->isVisible());
+    // Ending closes the windows without the unload step.
+    EXPECT_EQ(lastAbout().closes, 0);
     EXPECT_EQ(Module1::AboutRequested, 1);
 
     form.reset();
-    EXPECT_TRUE(watch.isNull());
+    EXPECT_TRUE(lastAbout().destroyed);
 }
 
-struct ScreenCase {
-    int width;
-    int height;
+TEST_F(AboutLifecycleTest, LinksOpenExactlyTheirTargetsAndLeaveTheDialogOpen)
+{
+    frmAbout* dialog = openAbout();
+    ASSERT_NE(dialog, nullptr);
+    dialog->Label1_Click();
+    dialog->Label4_Click();
+    dialog->Label4_Click();
+    const std::vector<std::string> expected = {"http://www.example.org/",
+                                               "mailto:pintaro@example.org?subject=Pintaro v1.0",
+                                               "mailto:pintaro@example.org?subject=Pintaro v1.0"};
+    EXPECT_EQ(platform.urls, expected);
+    EXPECT_EQ(frmAbout::kWebLink, expected[0]);
+    EXPECT_EQ(frmAbout::kMailLink, expected[1]);
+    EXPECT_EQ(form->aboutDialog(), dialog);
+    EXPECT_EQ(lastAbout().closes, 0);
+    EXPECT_EQ(Module1::AboutRequested, 1);
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+struct CentringCase {
+    int screenWidth, screenHeight;
+    int outerWidth, outerHeight;  // the dialog's window, frame included
+    Corner corner;
 };
 
-class AboutCentringTest : public AboutFixture, public ::testing::WithParamInterface<ScreenCase> {};
-
-// Whole pixels from a half: the nearest, and the even one from a tie.
-void expectCentred(int start, int length, int screen)
-{
-    const int slack = screen - length;
-    EXPECT_LE(std::abs(2 * start - slack), 1) << start << " of " << screen;
-    if (slack % 2 != 0) {
-        EXPECT_EQ(start % 2, 0) << start;
-    }
-}
+class AboutCentringTest : public AboutFixture, public ::testing::WithParamInterface<CentringCase> {};
 
 TEST_P(AboutCentringTest, TheWholeWindowIsCentredOnTheScreen)
 {
-    const ScreenCase s = GetParam();
-    form->move(37, 52);  // wherever the main window is
-    platform.screen = QSize(s.width, s.height);
-    frmAbout* dialog = openAbout();
-    ASSERT_NE(dialog, nullptr);
-    const QRect outer = dialog->frameGeometry();
-    expectCentred(outer.left(), outer.width(), s.width);
-    expectCentred(outer.top(), outer.height(), s.height);
+    const CentringCase c = GetParam();
+    platform.screen = {c.screenWidth, c.screenHeight};
+    window.aboutOuterWidth = c.outerWidth;
+    window.aboutOuterHeight = c.outerHeight;
+    ASSERT_NE(openAbout(), nullptr);
+    EXPECT_EQ(lastAbout().moves, std::vector<Corner>{c.corner});
 }
 
+// Halves go to the even pixel: 162.5 to 162, 247.5 to 248, -37.5 to -38.
 INSTANTIATE_TEST_SUITE_P(Screens, AboutCentringTest,
-                         ::testing::Values(ScreenCase{800, 600}, ScreenCase{1024, 768}, ScreenCase{1920, 1080},
-                                           ScreenCase{1365, 767}, ScreenCase{1366, 769}, ScreenCase{801, 601}),
-                         [](const ::testing::TestParamInfo<ScreenCase>& param) {
-                             return std::to_string(param.param.width) + "x" + std::to_string(param.param.height);
+                         ::testing::Values(CentringCase{800, 600, 324, 275, {238, 162}},
+                                           CentringCase{1024, 768, 324, 275, {350, 246}},
+                                           CentringCase{1024, 768, 324, 273, {350, 248}},
+                                           CentringCase{1920, 1080, 324, 275, {798, 402}},
+                                           CentringCase{1365, 767, 324, 275, {520, 246}},
+                                           CentringCase{1367, 769, 324, 275, {522, 247}},
+                                           CentringCase{300, 200, 324, 275, {-12, -38}}),
+                         [](const ::testing::TestParamInfo<CentringCase>& param) {
+                             const CentringCase& c = param.param;
+                             return std::to_string(c.screenWidth) + "x" + std::to_string(c.screenHeight) + "_"
+                                 + std::to_string(c.outerWidth) + "x" + std::to_string(c.outerHeight);
                          });
 
 TEST_F(AboutLifecycleTest, OnlyALoadCentresTheDialog)
 {
-    platform.screen = QSize(1024, 768);
+    platform.screen = {1024, 768};
     frmAbout* dialog = openAbout();
     ASSERT_NE(dialog, nullptr);
-    dialog->move(10, 20);
-    platform.screen = QSize(1920, 1080);
+    platform.screen = {1920, 1080};
     openAbout();
-    EXPECT_EQ(dialog->frameGeometry().topLeft(), QPoint(10, 20));
+    EXPECT_EQ(lastAbout().moves, (std::vector<Corner>{{350, 246}}));
 
-    QTest::mouseClick(dialog->cmdOK, Qt::LeftButton);
-    frmAbout* reopened = openAbout();
-    ASSERT_NE(reopened, nullptr);
-    const QRect outer = reopened->frameGeometry();
-    expectCentred(outer.left(), outer.width(), 1920);
-    expectCentred(outer.top(), outer.height(), 1080);
+    dialog->cmdOK_Click();
+    ASSERT_NE(openAbout(), nullptr);
+    ASSERT_EQ(window.abouts.size(), 2u);
+    EXPECT_EQ(lastAbout().moves, (std::vector<Corner>{{798, 402}}));
 }
 
 }  // namespace

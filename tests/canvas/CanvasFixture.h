@@ -2,15 +2,13 @@
 
 #include "support/FormFixture.h"
 
-#include <QTest>
-
 #include <algorithm>
 #include <set>
 #include <utility>
 #include <vector>
 
-// A shown Form1 with a white picture "open", driven by real mouse events
-// on the canvas widget.
+// A shown Form1 with a white picture "open", driven through its canvas
+// handlers with canvas pixel positions.
 class CanvasFixture : public FormFixture {
 protected:
     using Pixel = std::pair<int, int>;
@@ -23,19 +21,18 @@ protected:
         canvas().clear(kWhite);
     }
 
-    CanvasImage& canvas() { return form->Picture1->image(); }
+    CanvasImage& canvas() { return form->Picture1; }
     Colour at(int x, int y) { return canvas().pixel(x, y); }
 
-    // Canvas pixel (x, y) lies inside the 2-pixel border of Picture1.
-    static QPoint widgetPoint(int x, int y) { return {x + CanvasWidget::kBorder, y + CanvasWidget::kBorder}; }
-    void press(int x, int y, Qt::MouseButton button = Qt::LeftButton)
+    // VB's button codes: 1 left, 2 right, 4 middle.
+    void press(int x, int y, std::int16_t button = 1)
     {
-        QTest::mousePress(form->Picture1, button, {}, widgetPoint(x, y));
+        form->Picture1_MouseDown(button, 0, static_cast<float>(x), static_cast<float>(y));
     }
-    void moveTo(int x, int y) { QTest::mouseMove(form->Picture1, widgetPoint(x, y)); }
-    void release(int x, int y, Qt::MouseButton button = Qt::LeftButton)
+    void moveTo(int x, int y) { form->Picture1_MouseMove(1, 0, static_cast<float>(x), static_cast<float>(y)); }
+    void release(int x, int y, std::int16_t button = 1)
     {
-        QTest::mouseRelease(form->Picture1, button, {}, widgetPoint(x, y));
+        form->Picture1_MouseUp(button, 0, static_cast<float>(x), static_cast<float>(y));
     }
 
     void useTool(std::int16_t tool) { form->Command3_Click(tool); }
@@ -47,14 +44,21 @@ protected:
         m_before.clear();
         for (int y = 0; y < CanvasImage::kHeight; ++y)
             for (int x = 0; x < CanvasImage::kWidth; ++x) m_before.push_back(at(x, y));
+        m_shownBefore = window.canvasChanges.size();
     }
-    // Pixels that differ from the last snapshot.
+    // Pixels that differ from the last snapshot. Each of them must also have
+    // been shown on the window since then, or the child would not see it.
     std::set<Pixel> changed()
     {
         std::set<Pixel> result;
         for (int y = 0; y < CanvasImage::kHeight; ++y)
             for (int x = 0; x < CanvasImage::kWidth; ++x)
                 if (m_before[static_cast<std::size_t>(y) * CanvasImage::kWidth + x] != at(x, y)) result.insert({x, y});
+        const auto shown = window.canvasChanges.begin() + static_cast<std::ptrdiff_t>(m_shownBefore);
+        for (const Pixel& p : result)
+            EXPECT_TRUE(std::any_of(shown, window.canvasChanges.end(), [&](const PixelRect& r) {
+                return p.first >= r.left && p.first < r.right() && p.second >= r.top && p.second < r.bottom();
+            })) << "changed but not shown: " << p.first << "," << p.second;
         return result;
     }
     static std::set<Pixel> square(int cx, int cy, int reach)
@@ -84,4 +88,5 @@ protected:
 
 private:
     std::vector<Colour> m_before;
+    std::size_t m_shownBefore = 0;
 };

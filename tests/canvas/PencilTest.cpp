@@ -1,5 +1,7 @@
 #include "CanvasFixture.h"
 
+#include <cmath>
+
 namespace {
 
 constexpr Colour kRed = 0x000000FF;
@@ -127,11 +129,11 @@ TEST_F(PencilTest, StampsNeverPaintOverPureBlack)
 
 TEST_F(PencilTest, EveryButtonPaintsLikeTheLeftOne)
 {
-    for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+    for (std::int16_t button : {std::int16_t{2}, std::int16_t{4}}) {
         canvas().clear(kWhite);
         snapshot();
-        press(20, 30, button);
-        moveTo(23, 30);
+        form->Picture1_MouseDown(button, 7, 20.0f, 30.0f);  // with Shift, Ctrl and Alt held
+        form->Picture1_MouseMove(button, 7, 23.0f, 30.0f);
         release(23, 30, button);
         EXPECT_EQ(changed(), (std::set<Pixel>{{20, 30}, {21, 30}, {22, 30}, {23, 30}})) << button;
         EXPECT_EQ(form->IsDrawing, 0);

@@ -1,97 +1,75 @@
 #include "CanvasFixture.h"
 
-#include <QCoreApplication>
-#include <QPaintEvent>
+#include <ostream>
+
+void PrintTo(const PixelRect& r, std::ostream* out)
+{
+    *out << r.left << "," << r.top << " " << r.width << "x" << r.height;
+}
 
 namespace {
 
-// Records the rectangles Picture1 is asked to paint.
-class PaintRecorder : public QObject {
-public:
-    explicit PaintRecorder(QWidget* widget) { widget->installEventFilter(this); }
-    std::vector<QRect> rects;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint) rects.push_back(static_cast<QPaintEvent*>(event)->rect());
-        return false;
-    }
-};
-
+// Each handler shows what it changed as one rectangle, once, when it ends.
 class RepaintTest : public CanvasFixture {
 protected:
     void SetUp() override
     {
         CanvasFixture::SetUp();
-        QCoreApplication::processEvents();  // paints left over from showing the window
         useTool(0);
         usePencil(1);
         canvas().setFillColour(0x000000FF);
+        window.canvasChanges.clear();
     }
-    // Widget rectangle of a rectangle of canvas pixels.
-    static QRect onWidget(int left, int top, int width, int height)
+    std::vector<PixelRect> shown()
     {
-        return {left + CanvasWidget::kBorder, top + CanvasWidget::kBorder, width, height};
-    }
-    static QRect unite(const std::vector<QRect>& rects)
-    {
-        QRect all;
-        for (const QRect& r : rects) all |= r;
-        return all;
+        std::vector<PixelRect> result;
+        result.swap(window.canvasChanges);
+        return result;
     }
 };
 
-TEST_F(RepaintTest, AStrokeRepaintsOnlyTheRectangleItChanged)
+TEST_F(RepaintTest, AStrokeShowsOnlyTheRectangleEachHandlerChanged)
 {
-    PaintRecorder recorder(form->Picture1);
     press(100, 100);
-    moveTo(110, 104);
-    QCoreApplication::processEvents();
-    ASSERT_FALSE(recorder.rects.empty());
-    const QRect painted = unite(recorder.rects);
-    EXPECT_TRUE(painted.contains(onWidget(99, 99, 13, 7))) << painted.x() << "," << painted.y() << " "
-                                                           << painted.width() << "x" << painted.height();
-    EXPECT_LE(painted.width() * painted.height(), 2 * 13 * 7);
+    EXPECT_EQ(shown(), (std::vector<PixelRect>{{99, 99, 3, 3}}));
+    moveTo(110, 104);  // ten stamps, one rectangle; column 100 was red already
+    EXPECT_EQ(shown(), (std::vector<PixelRect>{{101, 99, 11, 7}}));
 
-    // The next step repaints its own few pixels, not the stroke so far.
-    recorder.rects.clear();
+    // The next step shows its own new pixels, not the stroke so far.
     moveTo(111, 104);
-    QCoreApplication::processEvents();
-    ASSERT_FALSE(recorder.rects.empty());
-    EXPECT_TRUE(unite(recorder.rects).contains(onWidget(112, 103, 1, 3)));
-    EXPECT_LE(unite(recorder.rects).width(), 4);
+    EXPECT_EQ(shown(), (std::vector<PixelRect>{{112, 103, 1, 3}}));
     release(111, 104);
+    EXPECT_TRUE(shown().empty());
 
-    // A drag over what is already that colour changes nothing and repaints nothing.
-    recorder.rects.clear();
+    // A drag over what is already that colour changes nothing and shows nothing.
     press(105, 102);
     moveTo(100, 100);
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(recorder.rects.empty());
+    EXPECT_TRUE(shown().empty());
 }
 
 TEST_F(RepaintTest, AStampPutDownDirectlyIsShownToo)
 {
-    PaintRecorder recorder(form->Picture1);
     form->PutPixel(400.0f, 300.0f, 0x0000FF00);
-    QCoreApplication::processEvents();
-    ASSERT_FALSE(recorder.rects.empty());
-    EXPECT_TRUE(unite(recorder.rects).contains(onWidget(399, 299, 3, 3)));
-    EXPECT_LT(unite(recorder.rects).width(), 50);
+    EXPECT_EQ(shown(), (std::vector<PixelRect>{{399, 299, 3, 3}}));
+    // Off the canvas, beyond a corner too: nothing to show.
+    form->PutPixel(CanvasImage::kWidth + 5.0f, 300.0f, 0x0000FF00);
+    form->PutPixel(CanvasImage::kWidth + 5.0f, -4.0f, 0x0000FF00);
+    EXPECT_TRUE(shown().empty());
 }
 
-TEST_F(RepaintTest, AFillRepaintsTheFilledAreaOnly)
+TEST_F(RepaintTest, AFillShowsTheFilledAreaOnly)
 {
     blackBox(10, 10, 60, 40);
     useTool(1);
-    PaintRecorder recorder(form->Picture1);
     press(30, 30);
-    QCoreApplication::processEvents();
-    ASSERT_FALSE(recorder.rects.empty());
-    const QRect painted = unite(recorder.rects);
-    EXPECT_TRUE(painted.contains(onWidget(11, 11, 49, 29)));
-    EXPECT_LE(painted.width() * painted.height(), 2 * 51 * 31);
+    EXPECT_EQ(shown(), (std::vector<PixelRect>{{11, 11, 49, 29}}));
+    // An eraser press shows its one pixel; a grab shows nothing.
+    useTool(2);
+    press(10, 10);
+    EXPECT_EQ(shown(), (std::vector<PixelRect>{{10, 10, 1, 1}}));
+    useTool(3);
+    press(30, 30);
+    EXPECT_TRUE(shown().empty());
 }
 
 }  // namespace

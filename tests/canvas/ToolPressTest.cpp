@@ -52,7 +52,7 @@ TEST_F(FillTest, APressOnAnOutlineOrOnTheBorderChangesNothingButStillMovesTheLas
     EXPECT_EQ(form->LastY, 120);
 
     // The border around the drawing area is no colour to fill.
-    QTest::mousePress(form->Picture1, Qt::LeftButton, {}, QPoint(1, 1));  // (0, 0) would mean the centre
+    form->Picture1_MouseDown(1, 0, -1.0f, -1.0f);
     EXPECT_TRUE(changed().empty());
     EXPECT_EQ(form->LastX, -1);
     EXPECT_EQ(form->LastY, -1);
@@ -104,19 +104,19 @@ protected:
         canvas().storePixel(40, 60, kPink);
         canvas().storePixel(41, 60, kPureBlack);
     }
-    QRect frame() const { return form->Shape1->geometry(); }
+    PixelRect frame() const { return window.selectionFrame; }
 };
 
 TEST_F(GrabTest, APressOnAColourMakesItCurrentAndCollapsesTheFrame)
 {
     form->Label1_Click(3);
-    ASSERT_NE(frame(), QRect(0, 0, 0, 0));
+    ASSERT_FALSE(frame() == PixelRect{});
     snapshot();
     press(40, 60);
     release(40, 60);
     EXPECT_EQ(canvas().fillColour(), kPink);
-    EXPECT_EQ(form->Label6->backColour(), kPink);
-    EXPECT_EQ(frame(), QRect(0, 0, 0, 0));
+    EXPECT_EQ(window.currentColourBack, kPink);
+    EXPECT_EQ(frame(), PixelRect{});
     EXPECT_TRUE(changed().empty());
     EXPECT_EQ(form->IsDrawing, 0);
     EXPECT_EQ(form->LastX, 40);
@@ -132,15 +132,14 @@ TEST_F(GrabTest, APressOnBlackOrOnTheBorderChangesNothing)
 {
     form->Label1_Click(3);
     const Colour before = canvas().fillColour();
-    const QRect frameBefore = frame();
+    const PixelRect frameBefore = frame();
     press(41, 60);
     EXPECT_EQ(form->LastX, 41);
     // The border reads as no colour at all; it must not become the current colour.
-    const QSize size = form->Picture1->size();
-    QTest::mousePress(form->Picture1, Qt::LeftButton, {}, QPoint(size.width() - 1, size.height() - 1));
+    form->Picture1_MouseDown(1, 0, CanvasImage::kWidth + 1.0f, CanvasImage::kHeight + 1.0f);
     EXPECT_EQ(form->LastX, CanvasImage::kWidth + 1);
     EXPECT_EQ(canvas().fillColour(), before);
-    EXPECT_EQ(form->Label6->backColour(), before);
+    EXPECT_EQ(window.currentColourBack, before);
     EXPECT_EQ(frame(), frameBefore);
 }
 

@@ -1,46 +1,28 @@
 #pragma once
 
+#include "CoreFilesSupport.h"
 #include "raster/CanvasImage.h"
 #include "support/CanvasColours.h"
 #include "support/FileSizeLimit.h"
 #include "support/FormFixture.h"
 #include "support/PermissionsBite.h"
+#include "support/TempDir.h"
 #include "support/TestPicture.h"
 
-#include <QByteArray>
-#include <QDir>
-#include <QFile>
-#include <QStringList>
-#include <QTemporaryDir>
-
-#include <cstdint>
+#include <algorithm>
+#include <filesystem>
+#include <string>
 #include <vector>
 
-inline bool writeFile(const QString& path, const QByteArray& bytes)
+
+inline bool writeFile(const fs::path& path, const std::string& text)
 {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+    return bmp::BmpBuilder::writeFile(path.string(), bmp::Bytes(text.begin(), text.end()));
 }
 
-inline QByteArray asQBytes(const bmp::Bytes& bytes)
+inline bool writeFile(const fs::path& path, const bmp::Bytes& bytes)
 {
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
-}
-
-inline bool writeFile(const QString& path, const bmp::Bytes& bytes)
-{
-    return writeFile(path, asQBytes(bytes));
-}
-
-inline QByteArray readFile(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-inline QStringList entriesOf(const QString& dir)
-{
-    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    return bmp::BmpBuilder::writeFile(path.string(), bytes);
 }
 
 // A started form and a temporary folder to put pictures in.
@@ -49,14 +31,14 @@ protected:
     void SetUp() override
     {
         FormFixture::SetUp();
-        ASSERT_TRUE(dir.isValid());
+        ASSERT_TRUE(dir.valid());
         ASSERT_TRUE(start());
     }
 
-    QString path(const QString& name) const { return dir.filePath(name); }
+    fs::path path(const std::string& name) const { return dir.root() / name; }
 
     // Writes the picture and opens it through the open button's dialog.
-    void openPicture(const TestPicture& picture, const QString& name = QStringLiteral("picture.bmp"))
+    void openPicture(const TestPicture& picture, const std::string& name = "picture.bmp")
     {
         ASSERT_TRUE(writeFile(path(name), picture.bytes()));
         platform.answerFileDialog(path(name));
@@ -64,7 +46,7 @@ protected:
         ASSERT_EQ(form->PictureLoaded, 1);
     }
 
-    CanvasImage& canvas() { return form->Picture1->image(); }
+    CanvasImage& canvas() { return form->Picture1; }
 
-    QTemporaryDir dir;
+    TempDir dir;
 };

@@ -1,19 +1,15 @@
 #include "FilesTestSupport.h"
 
-#include <QCoreApplication>
-#include <QFileInfo>
-#include <QTest>
-
 #include <sys/stat.h>
 
 namespace {
 
-const QString kRefusal = QStringLiteral("BMP File Selected Can't Be\r\nUsed With This Program");
+const std::string kRefusal = "BMP File Selected Can't Be\r\nUsed With This Program";
 
 class OpenPictureTest : public FilesFixture {
 protected:
     // The one message the last open showed, as a refusal of the program's own.
-    void expectOneRefusal(const QString& text)
+    void expectOneRefusal(const std::string& text)
     {
         ASSERT_EQ(platform.messages.size(), 1u);
         EXPECT_EQ(platform.messages[0].text, text);
@@ -35,14 +31,14 @@ protected:
     {
         EXPECT_EQ(pixelsOf(canvas()), painted);
         EXPECT_EQ(form->PictureLoaded, 1);
-        EXPECT_TRUE(form->Command4->isEnabled());
+        EXPECT_TRUE(window.saveEnabled);
     }
 
     void expectNothingOpened(const std::vector<Colour>& before)
     {
         EXPECT_EQ(pixelsOf(canvas()), before);
         EXPECT_EQ(form->PictureLoaded, 0);
-        EXPECT_FALSE(form->Command4->isEnabled());
+        EXPECT_FALSE(window.saveEnabled);
     }
 
     std::vector<Colour> painted;
@@ -50,42 +46,37 @@ protected:
 
 TEST_F(OpenPictureTest, DialogStartsInPicsWithNothingChosenEveryTime)
 {
-    const QString pics = Form1::programFolder() + QStringLiteral("/pics");
-    const bool hadPics = QFileInfo::exists(pics);
-    openPicture(TestPicture{}, QStringLiteral("first.bmp"));
+    platform.folder = dir.root() / "program";
+    openPicture(TestPicture{}, "first.bmp");
     form->Command2_Click();  // cancelled
-    EXPECT_EQ(QFileInfo::exists(pics), hadPics);  // never created
+    EXPECT_FALSE(fs::exists(platform.folder));  // never created
     ASSERT_EQ(platform.dialogs.size(), 2u);
     for (const auto& d : platform.dialogs) {
         EXPECT_EQ(d.action, DialogAction::Open);
-        EXPECT_EQ(d.state.initDir, pics);
-        EXPECT_EQ(d.state.fileName, QString());
-        EXPECT_EQ(d.state.dialogTitle, QStringLiteral("Open Image [BMP] File"));
-        EXPECT_EQ(d.state.filter, QStringLiteral("BMP Files|*.bmp|All Files|*.*"));
+        EXPECT_EQ(d.state.initDir, platform.folder / "pics");
+        EXPECT_TRUE(d.state.fileName.empty());
+        EXPECT_EQ(d.state.dialogTitle, "Open Image [BMP] File");
+        EXPECT_EQ(d.state.filter, "BMP Files|*.bmp|All Files|*.*");
         EXPECT_EQ(d.state.flags, kOfnHideReadOnly);
     }
 }
 
-TEST_F(OpenPictureTest, ProgramFolderHoldsTheExecutableWithLinksResolved)
-{
-    const QString exe = QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath();
-    EXPECT_EQ(Form1::programFolder(), QFileInfo(exe).path());
-    EXPECT_TRUE(QFileInfo(Form1::programFolder()).isDir());
-}
-
 TEST_F(OpenPictureTest, OpenButtonAndPressOnEmptyCanvasBothOpen)
 {
-    ASSERT_TRUE(writeFile(path(QStringLiteral("a.bmp")), TestPicture{}.bytes()));
-    platform.answerFileDialog(path(QStringLiteral("a.bmp")));
-    QTest::mouseClick(form->Picture1, Qt::LeftButton, {}, QPoint(60, 60));
+    ASSERT_TRUE(writeFile(path("a.bmp"), TestPicture{}.bytes()));
+    platform.answerFileDialog(path("a.bmp"));
+    form->Picture1_MouseDown(1, 0, 58, 58);
+    form->Picture1_MouseUp(1, 0, 58, 58);
     ASSERT_EQ(platform.dialogs.size(), 1u);
     EXPECT_EQ(platform.dialogs[0].action, DialogAction::Open);
     EXPECT_EQ(form->PictureLoaded, 1);
+    EXPECT_EQ(window.refreshes, 1);
 
     // With a picture open a press paints instead; the button still opens.
-    QTest::mouseClick(form->Picture1, Qt::LeftButton, {}, QPoint(60, 60));
+    form->Picture1_MouseDown(1, 0, 58, 58);
+    form->Picture1_MouseUp(1, 0, 58, 58);
     EXPECT_EQ(platform.dialogs.size(), 1u);
-    QTest::mouseClick(form->Command2, Qt::LeftButton);
+    form->Command2_Click();
     EXPECT_EQ(platform.dialogs.size(), 2u);
 }
 
@@ -103,19 +94,19 @@ TEST_F(OpenPictureTest, CancelChangesNothing)
 
 TEST_F(OpenPictureTest, RefusedFilesChangeNothing)
 {
-    const QString missing = path(QStringLiteral("missing.bmp"));
-    const QString empty = path(QStringLiteral("empty.bmp"));
-    const QString text = path(QStringLiteral("notes.txt"));
+    const fs::path missing = path("missing.bmp");
+    const fs::path empty = path("empty.bmp");
+    const fs::path text = path("notes.txt");
     TestPicture tooWide;
     tooWide.width = 686;
-    const QString wide = path(QStringLiteral("wide.bmp"));
-    ASSERT_TRUE(writeFile(text, "Not a picture at all, only some words."));
+    const fs::path wide = path("wide.bmp");
+    ASSERT_TRUE(writeFile(text, std::string("Not a picture at all, only some words.")));
     ASSERT_TRUE(writeFile(wide, tooWide.bytes()));
-    ASSERT_TRUE(writeFile(empty, QByteArray()));
+    ASSERT_TRUE(writeFile(empty, std::string()));
 
     const std::vector<Colour> blank = pixelsOf(canvas());
-    for (const QString& chosen : {missing, empty, text, wide}) {
-        SCOPED_TRACE(chosen.toStdString());
+    for (const fs::path& chosen : {missing, empty, text, wide}) {
+        SCOPED_TRACE(chosen.string());
         platform.messages.clear();
         platform.answerFileDialog(chosen);
         form->Command2_Click();
@@ -123,9 +114,9 @@ TEST_F(OpenPictureTest, RefusedFilesChangeNothing)
         expectNothingOpened(blank);
     }
     // A name that named nothing leaves nothing behind; an empty file goes.
-    EXPECT_FALSE(QFileInfo::exists(missing));
-    EXPECT_FALSE(QFileInfo::exists(empty));
-    EXPECT_TRUE(QFileInfo::exists(text));
+    EXPECT_FALSE(fs::exists(missing));
+    EXPECT_FALSE(fs::exists(empty));
+    EXPECT_TRUE(fs::exists(text));
 
     openAndPaint();
     platform.answerFileDialog(text);
@@ -139,46 +130,48 @@ TEST_F(OpenPictureTest, SecondOpenReplacesPictureAndPainting)
     openAndPaint();
     TestPicture second;
     second.value = [](int x, int y) { return rgbColour(255 - x, y, 90); };
-    openPicture(second, QStringLiteral("second.bmp"));
+    openPicture(second, "second.bmp");
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(canvas().pixel(100, 200), second.loaded(100, 199));
     EXPECT_EQ(canvas().pixel(10, 0), second.topRow(10));
     EXPECT_EQ(form->PictureLoaded, 1);
-    EXPECT_TRUE(form->Command4->isEnabled());
+    EXPECT_TRUE(window.saveEnabled);
 }
 
 // Each problem the loader reports has its own reason under the one heading.
 TEST_F(OpenPictureTest, ProblemsAreShownAndThePaintingKept)
 {
     openAndPaint();
-    const QString folder = path(QStringLiteral("folder.bmp"));
-    ASSERT_TRUE(QDir().mkdir(folder));  // empty, so a check that deletes empty files would remove it
-    const QString pipe = path(QStringLiteral("pipe.bmp"));
-    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    const QString damaged = path(QStringLiteral("damaged.bmp"));
-    ASSERT_TRUE(writeFile(damaged, asQBytes(TestPicture{}.bytes()).chopped(1)));
-    const QString locked = path(QStringLiteral("locked.bmp"));
+    const fs::path folder = path("folder.bmp");
+    ASSERT_TRUE(fs::create_directory(folder));  // empty, so a check that deletes empty files would remove it
+    const fs::path pipe = path("pipe.bmp");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const fs::path damaged = path("damaged.bmp");
+    bmp::Bytes cut = TestPicture{}.bytes();
+    cut.pop_back();
+    ASSERT_TRUE(writeFile(damaged, cut));
+    const fs::path locked = path("locked.bmp");
     ASSERT_TRUE(writeFile(locked, TestPicture{}.bytes()));
-    ASSERT_TRUE(QFile::setPermissions(locked, QFileDevice::Permissions()));
+    fs::permissions(locked, fs::perms::none);
     PermissionsBite guard;
 
-    std::vector<std::pair<QString, QString>> cases = {
-        {folder, QStringLiteral("The Name Chosen Is A Folder")},
-        {pipe, QStringLiteral("The Name Chosen Is Not A File")},
-        {damaged, QStringLiteral("The File Is Damaged Or Incomplete")},
+    std::vector<std::pair<fs::path, std::string>> cases = {
+        {folder, "The Name Chosen Is A Folder"},
+        {pipe, "The Name Chosen Is Not A File"},
+        {damaged, "The File Is Damaged Or Incomplete"},
     };
-    if (guard.works()) cases.push_back({locked, QStringLiteral("The File Can't Be Read")});
+    if (guard.works()) cases.push_back({locked, "The File Can't Be Read"});
     for (const auto& [chosen, reason] : cases) {
-        SCOPED_TRACE(chosen.toStdString());
+        SCOPED_TRACE(chosen.string());
         platform.messages.clear();
         platform.answerFileDialog(chosen);
         form->Command2_Click();
-        expectOneRefusal(QStringLiteral("This Picture Can't Be Opened\r\n") + reason);
+        expectOneRefusal("This Picture Can't Be Opened\r\n" + reason);
         expectPaintingKept();
     }
     // The check, which deletes empty files, never saw them.
-    EXPECT_TRUE(QFileInfo(folder).isDir());
-    EXPECT_TRUE(QFileInfo::exists(pipe));
+    EXPECT_TRUE(fs::is_directory(folder));
+    EXPECT_TRUE(fs::exists(pipe));
     if (!guard.works()) GTEST_SKIP() << "running privileged without a way to drop the file-access override";
 }
 

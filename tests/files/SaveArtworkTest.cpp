@@ -1,13 +1,13 @@
 #include "FilesTestSupport.h"
 
-#include <QFileInfo>
-#include <QImage>
+#include "files/PictureLoader.h"
 
 namespace {
 
-const QString kOverwrite = QStringLiteral("The File You Have Chosen Isn't\r\n Empty. Overwrite The File ?");
-const QString kSaved = QStringLiteral("Your Artwork Has Been Saved");
-const QByteArray kOldBytes = QByteArrayLiteral("an earlier drawing, to be kept byte for byte");
+const std::string kOverwrite = "The File You Have Chosen Isn't\r\n Empty. Overwrite The File ?";
+const std::string kSaved = "Your Artwork Has Been Saved";
+const std::string kOldText = "an earlier drawing, to be kept byte for byte";
+const bmp::Bytes kOldBytes(kOldText.begin(), kOldText.end());
 
 class SaveArtworkTest : public FilesFixture {
 protected:
@@ -21,7 +21,7 @@ protected:
         platform.dialogs.clear();
     }
 
-    void save(const QString& chosen)
+    void save(const fs::path& chosen)
     {
         platform.answerFileDialog(chosen);
         form->Command4_Click();
@@ -31,7 +31,7 @@ protected:
     {
         ASSERT_EQ(platform.messages.size(), 1u);
         EXPECT_EQ(platform.messages[0].text, kSaved);
-        EXPECT_EQ(platform.messages[0].title, QStringLiteral("Pintaro v1.0"));
+        EXPECT_EQ(platform.messages[0].title, "Pintaro v1.0");
         EXPECT_EQ(platform.messages[0].icon, MessageIcon::Information);
         EXPECT_EQ(platform.messages[0].buttons, MessageButtons::Ok);
     }
@@ -46,89 +46,81 @@ protected:
     }
 
     // The file holds the canvas image, as a 24-bit bitmap the check accepts.
-    void expectCanvasIn(const QString& file)
+    void expectCanvasIn(const fs::path& file)
     {
-        const QByteArray bytes = readFile(file);
-        ASSERT_GE(bytes.size(), 54);
-        const auto u = [&bytes](int at, int n) {
+        const bmp::Bytes bytes = readAll(file);
+        ASSERT_GE(bytes.size(), 54u);
+        const auto u = [&bytes](std::size_t at, int n) {
             std::uint32_t v = 0;
-            for (int i = n - 1; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(bytes[at + i]);
+            for (int i = n - 1; i >= 0; --i) v = (v << 8) | bytes[at + static_cast<std::size_t>(i)];
             return v;
         };
-        EXPECT_EQ(bytes.left(2), QByteArray("BM"));
+        EXPECT_EQ(bytes[0], 'B');
+        EXPECT_EQ(bytes[1], 'M');
         EXPECT_EQ(u(14, 4), 40u);
         EXPECT_EQ(u(18, 4), 685u);
         EXPECT_EQ(u(22, 4), 557u);
         EXPECT_EQ(u(28, 2), 24u);
         EXPECT_EQ(u(30, 4), 0u);
-        EXPECT_EQ(bytes.size(), static_cast<qsizetype>(u(10, 4)) + 2056 * 557);
-        EXPECT_FALSE(Module1::CheckBitmapFile(QFile::encodeName(file).toStdString()));
-
-        const QImage image(file, "bmp");
-        ASSERT_EQ(image.size(), QSize(685, 557));
-        int wrong = 0;
-        for (int y = 0; y < 557; ++y)
-            for (int x = 0; x < 685; ++x) {
-                const QRgb p = image.pixel(x, y);
-                if (rgbColour(qRed(p), qGreen(p), qBlue(p)) != canvas().pixel(x, y) && wrong++ < 5)
-                    ADD_FAILURE() << "x " << x << ", y " << y;
-            }
-        EXPECT_EQ(wrong, 0);
+        EXPECT_EQ(bytes.size(), u(10, 4) + 2056u * 557u);
+        EXPECT_FALSE(Module1::CheckBitmapFile(file));
+        const LoadedPicture saved = loadPicture(file);
+        ASSERT_EQ(saved.problem, OpenProblem::None);
+        EXPECT_TRUE(saved.pixels == pixelsOf(canvas()));
     }
 
-    void expectFailure(const QString& reason)
+    void expectFailure(const std::string& reason)
     {
         ASSERT_FALSE(platform.messages.empty());
         for (const auto& shown : platform.messages) EXPECT_NE(shown.text, kSaved);
         const auto& m = platform.messages.back();
-        EXPECT_EQ(m.text, QStringLiteral("Your Artwork Could Not Be Saved\r\n") + reason);
+        EXPECT_EQ(m.text, "Your Artwork Could Not Be Saved\r\n" + reason);
         EXPECT_EQ(m.title, kErrorTitle);
         EXPECT_EQ(m.icon, MessageIcon::Critical);
         EXPECT_EQ(m.buttons, MessageButtons::Ok);
     }
 };
 
-TEST(SaveBeforeOpenTest, DoesNothingWithoutAPicture)
+class SaveBeforeOpenTest : public FormFixture {};
+
+TEST_F(SaveBeforeOpenTest, DoesNothingWithoutAPicture)
 {
-    ScriptedPlatform platform;
-    Form1 form(platform);
-    ASSERT_TRUE(form.Form_Load());
-    platform.answerFileDialog(QStringLiteral("/nonexistent/never.bmp"));
-    form.Command4_Click();
+    ASSERT_TRUE(start());
+    platform.answerFileDialog("/nonexistent/never.bmp");
+    form->Command4_Click();
     EXPECT_TRUE(platform.dialogs.empty());
     EXPECT_TRUE(platform.messages.empty());
 }
 
 TEST_F(SaveArtworkTest, DialogStartsInMyPicsWithNothingChosenEveryTime)
 {
-    const QString myPics = Form1::programFolder() + QStringLiteral("/pics/mypics");
-    const bool hadMyPics = QFileInfo::exists(myPics);
-    save(path(QStringLiteral("art.bmp")));
+    platform.folder = dir.root() / "program";
+    save(path("art.bmp"));
     form->Command4_Click();  // cancelled
-    EXPECT_EQ(QFileInfo::exists(myPics), hadMyPics);  // never created
+    EXPECT_FALSE(fs::exists(platform.folder));  // never created
     ASSERT_EQ(platform.dialogs.size(), 2u);
     for (const auto& d : platform.dialogs) {
         EXPECT_EQ(d.action, DialogAction::SaveAs);
-        EXPECT_EQ(d.state.initDir, myPics);
-        EXPECT_EQ(d.state.fileName, QString());
-        EXPECT_EQ(d.state.dialogTitle, QStringLiteral("Save Your Art Work"));
-        EXPECT_EQ(d.state.filter, QStringLiteral("BMP Files|*.bmp|All Files|*.*"));
+        EXPECT_EQ(d.state.initDir, platform.folder / "pics" / "mypics");
+        EXPECT_TRUE(d.state.fileName.empty());
+        EXPECT_EQ(d.state.dialogTitle, "Save Your Art Work");
+        EXPECT_EQ(d.state.filter, "BMP Files|*.bmp|All Files|*.*");
         EXPECT_EQ(d.state.flags, kOfnHideReadOnly);
     }
 }
 
 TEST_F(SaveArtworkTest, CancelWritesNothingAndSaysNothing)
 {
-    const QStringList before = entriesOf(dir.path());
+    const std::vector<std::string> before = entriesOf(dir.root());
     form->Command4_Click();
     EXPECT_TRUE(platform.messages.empty());
-    EXPECT_EQ(entriesOf(dir.path()), before);
+    EXPECT_EQ(entriesOf(dir.root()), before);
 }
 
 TEST_F(SaveArtworkTest, NewNameIsWrittenWithoutAQuestionAndOpensAgain)
 {
     const std::vector<Colour> art = pixelsOf(canvas());
-    const QString file = path(QStringLiteral("art.bmp"));
+    const fs::path file = path("art.bmp");
     save(file);
     expectConfirmedOnly();
     expectCanvasIn(file);
@@ -147,23 +139,23 @@ TEST_F(SaveArtworkTest, NewNameIsWrittenWithoutAQuestionAndOpensAgain)
 
 TEST_F(SaveArtworkTest, NameWithoutExtensionIsUsedAsTyped)
 {
-    save(path(QStringLiteral("myart")));
+    save(path("myart"));
     expectConfirmedOnly();
-    EXPECT_EQ(entriesOf(dir.path()), QStringList({QStringLiteral("myart"), QStringLiteral("picture.bmp")}));
-    expectCanvasIn(path(QStringLiteral("myart")));
+    EXPECT_EQ(entriesOf(dir.root()), (std::vector<std::string>{"myart", "picture.bmp"}));
+    expectCanvasIn(path("myart"));
 }
 
 TEST_F(SaveArtworkTest, EmptyFileIsReplacedWithoutAQuestion)
 {
-    ASSERT_TRUE(writeFile(path(QStringLiteral("empty.bmp")), QByteArray()));
-    save(path(QStringLiteral("empty.bmp")));
+    ASSERT_TRUE(writeFile(path("empty.bmp"), std::string()));
+    save(path("empty.bmp"));
     expectConfirmedOnly();
-    expectCanvasIn(path(QStringLiteral("empty.bmp")));
+    expectCanvasIn(path("empty.bmp"));
 }
 
 TEST_F(SaveArtworkTest, NonEmptyFileIsReplacedOnlyAfterYes)
 {
-    const QString file = path(QStringLiteral("old.bmp"));
+    const fs::path file = path("old.bmp");
     ASSERT_TRUE(writeFile(file, kOldBytes));
     for (MessageAnswer declined : {MessageAnswer::No, MessageAnswer::Ok}) {
         platform.messages.clear();
@@ -171,7 +163,7 @@ TEST_F(SaveArtworkTest, NonEmptyFileIsReplacedOnlyAfterYes)
         save(file);
         ASSERT_EQ(platform.messages.size(), 1u);
         expectOverwriteQuestion(0);
-        EXPECT_EQ(readFile(file), kOldBytes);
+        EXPECT_EQ(readAll(file), kOldBytes);
     }
 
     platform.messages.clear();
@@ -186,7 +178,7 @@ TEST_F(SaveArtworkTest, NonEmptyFileIsReplacedOnlyAfterYes)
 
 TEST_F(SaveArtworkTest, SavingTwiceToOneNameAsksTheSecondTime)
 {
-    const QString file = path(QStringLiteral("twice.bmp"));
+    const fs::path file = path("twice.bmp");
     save(file);
     expectConfirmedOnly();
     canvas().setPixelV(1, 1, 0x00ABCDEF);
@@ -200,28 +192,27 @@ TEST_F(SaveArtworkTest, SavingTwiceToOneNameAsksTheSecondTime)
 
 TEST_F(SaveArtworkTest, MissingFolderOrFolderNameIsReportedAndNothingMade)
 {
-    const QString missing = path(QStringLiteral("nowhere/art.bmp"));
-    save(missing);
-    expectFailure(QStringLiteral("The Folder Chosen Doesn't Exist"));
-    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("nowhere"))));
+    save(path("nowhere") / "art.bmp");
+    expectFailure("The Folder Chosen Doesn't Exist");
+    EXPECT_FALSE(fs::exists(path("nowhere")));
 
-    const QString folder = path(QStringLiteral("folder.bmp"));
-    ASSERT_TRUE(QDir().mkdir(folder));
-    ASSERT_TRUE(writeFile(folder + QStringLiteral("/inside"), kOldBytes));
+    const fs::path folder = path("folder.bmp");
+    ASSERT_TRUE(fs::create_directory(folder));
+    ASSERT_TRUE(writeFile(folder / "inside", kOldBytes));
     platform.messages.clear();
     save(folder);
-    expectFailure(QStringLiteral("The Name Chosen Is A Folder"));  // and no overwrite question first
+    expectFailure("The Name Chosen Is A Folder");  // and no overwrite question first
     EXPECT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(entriesOf(folder), QStringList(QStringLiteral("inside")));
-    EXPECT_EQ(entriesOf(dir.path()), QStringList({QStringLiteral("folder.bmp"), QStringLiteral("picture.bmp")}));
+    EXPECT_EQ(entriesOf(folder), std::vector<std::string>{"inside"});
+    EXPECT_EQ(entriesOf(dir.root()), (std::vector<std::string>{"folder.bmp", "picture.bmp"}));
 }
 
 TEST_F(SaveArtworkTest, ProblemsAreShownAndTheOldFileKept)
 {
-    const QString readOnly = path(QStringLiteral("readonly.bmp"));
+    const fs::path readOnly = path("readonly.bmp");
     ASSERT_TRUE(writeFile(readOnly, kOldBytes));
-    ASSERT_TRUE(QFile::setPermissions(readOnly, QFileDevice::ReadOwner));
-    const QString full = path(QStringLiteral("full.bmp"));
+    fs::permissions(readOnly, fs::perms::owner_read);
+    const fs::path full = path("full.bmp");
     ASSERT_TRUE(writeFile(full, kOldBytes));
     PermissionsBite guard;
     if (!guard.works()) GTEST_SKIP() << "running privileged without a way to drop the file-access override";
@@ -229,7 +220,7 @@ TEST_F(SaveArtworkTest, ProblemsAreShownAndTheOldFileKept)
     platform.answerMessage(MessageAnswer::Yes);
     save(readOnly);
     expectOverwriteQuestion(0);
-    expectFailure(QStringLiteral("Saving There Isn't Allowed"));
+    expectFailure("Saving There Isn't Allowed");
     {
         FileSizeLimit limit(100000);
         ASSERT_TRUE(limit.works());
@@ -237,11 +228,10 @@ TEST_F(SaveArtworkTest, ProblemsAreShownAndTheOldFileKept)
         platform.answerMessage(MessageAnswer::Yes);
         save(full);
     }
-    expectFailure(QStringLiteral("The Disk May Be Full"));
-    EXPECT_EQ(readFile(readOnly), kOldBytes);
-    EXPECT_EQ(readFile(full), kOldBytes);
-    EXPECT_EQ(entriesOf(dir.path()),
-              QStringList({QStringLiteral("full.bmp"), QStringLiteral("picture.bmp"), QStringLiteral("readonly.bmp")}));
+    expectFailure("The Disk May Be Full");
+    EXPECT_EQ(readAll(readOnly), kOldBytes);
+    EXPECT_EQ(readAll(full), kOldBytes);
+    EXPECT_EQ(entriesOf(dir.root()), (std::vector<std::string>{"full.bmp", "picture.bmp", "readonly.bmp"}));
 }
 
 }  // namespace

@@ -1,8 +1,5 @@
 #include "support/FormFixture.h"
 
-#include <QApplication>
-#include <QTest>
-
 namespace {
 
 constexpr Colour kBlue = 0x00FF0000;
@@ -15,40 +12,43 @@ protected:
         FormFixture::SetUp();
         ASSERT_TRUE(start());
     }
-    Colour current() const { return form->Picture1->image().fillColour(); }
-    QRect frame() const { return form->Shape1->geometry(); }
-    QRect around(int swatch) const { return form->Label1[static_cast<std::size_t>(swatch)]->geometry().adjusted(-2, -2, 2, 2); }
+    Colour current() const { return form->Picture1.fillColour(); }
+    PixelRect frame() const { return window.selectionFrame; }
+    static PixelRect around(int swatch)
+    {
+        const PixelRect s = layout::swatchPlace(swatch);
+        return {s.left - 2, s.top - 2, s.width + 4, s.height + 4};
+    }
 };
 
 TEST_F(SelectionTest, ToolButtonsDisableExactlyTheChosenToolAndFocusTheCanvas)
 {
-    for (std::int16_t tool : {std::int16_t{0}, std::int16_t{2}, std::int16_t{3}, std::int16_t{1}}) {
-        form->Command2->setFocus();
-        QTest::mouseClick(form->Command3[static_cast<std::size_t>(tool)], Qt::LeftButton);
-        if (tool == 1) form->Command3_Click(1);  // the chosen button cannot be clicked: call it
+    for (std::int16_t tool : {std::int16_t{0}, std::int16_t{2}, std::int16_t{3}, std::int16_t{1}, std::int16_t{1}}) {
+        const int focusedBefore = window.canvasFocused;
+        form->Command3_Click(tool);
         EXPECT_EQ(form->CurrentTool, tool);
-        for (std::int16_t i = 0; i < 4; ++i) EXPECT_EQ(form->Command3[static_cast<std::size_t>(i)]->isEnabled(), i != tool);
-        EXPECT_TRUE(form->Picture1->hasFocus() || QApplication::focusWidget() == form->Picture1);
+        for (std::int16_t i = 0; i < 4; ++i) EXPECT_EQ(window.toolEnabled[static_cast<std::size_t>(i)], i != tool);
+        EXPECT_EQ(window.canvasFocused, focusedBefore + 1);
     }
 }
 
 TEST_F(SelectionTest, ToolSelectionLeavesTheFocusAloneWhileTheWindowIsHidden)
 {
-    Form1 hidden(platform);
-    QWidget* before = QApplication::focusWidget();
-    hidden.Command3_Click(2);
-    EXPECT_EQ(QApplication::focusWidget(), before);
-    EXPECT_FALSE(hidden.Command3[2]->isEnabled());
+    window.visible = false;
+    const int focusedBefore = window.canvasFocused;
+    form->Command3_Click(2);
+    EXPECT_EQ(window.canvasFocused, focusedBefore);
+    EXPECT_FALSE(window.toolEnabled[2]);
 }
 
 TEST_F(SelectionTest, SwatchesSetTheColourAndFrameTheSwatch)
 {
     const Colour palette[9] = {0x000080FF, 0x0000FFFF, 0x00FFFF00, 0x0000FF00, 0x00FF00FF,
                                0x000000FF, kBlue, kNearBlack, 0x00FFFFFF};
-    for (int i = 0; i < 9; ++i) {
-        QTest::mouseClick(form->Label1[static_cast<std::size_t>(i)], Qt::LeftButton);
+    for (std::int16_t i = 0; i < 9; ++i) {
+        form->Label1_Click(i);
         EXPECT_EQ(current(), palette[i]) << i;
-        EXPECT_EQ(form->Label6->backColour(), palette[i]);
+        EXPECT_EQ(window.currentColourBack, palette[i]);
         EXPECT_EQ(frame(), around(i));
     }
     // The chosen swatch again: the frame is placed around it again.
@@ -60,27 +60,18 @@ TEST_F(SelectionTest, SwatchesSetTheColourAndFrameTheSwatch)
 TEST_F(SelectionTest, PencilSizesBlackenTheChosenSquareOnly)
 {
     for (std::int16_t size : {std::int16_t{2}, std::int16_t{1}, std::int16_t{1}, std::int16_t{0}}) {
-        QTest::mouseClick(form->Label3[static_cast<std::size_t>(size)], Qt::LeftButton);
+        form->Label3_Click(size);
         EXPECT_EQ(form->PencilSize, size);
-        for (std::int16_t i = 0; i < 3; ++i)
-            EXPECT_EQ(form->Label3[static_cast<std::size_t>(i)]->backColour(), i == size ? kPureBlack : form->backColour());
+        for (std::size_t i = 0; i < 3; ++i)
+            EXPECT_EQ(window.pencilSquareBack[i], static_cast<int>(i) == size ? kPureBlack : ScriptedWindow::kButtonFace);
     }
-}
-
-TEST_F(SelectionTest, OtherButtonsAndCaptionClicksChangeNothing)
-{
-    QTest::mouseClick(form->Label1[3], Qt::RightButton);
-    QTest::mouseClick(form->Label6, Qt::LeftButton);
-    QTest::mouseClick(form->Label7, Qt::LeftButton);
-    EXPECT_EQ(current(), kBlue);
-    EXPECT_EQ(frame(), around(6));
 }
 
 TEST_F(SelectionTest, ColourDialogIsPresetAndOpensFull)
 {
     form->Label1_Click(3);
     platform.cancelColourDialog();
-    QTest::mouseClick(form->Command1, Qt::LeftButton);
+    form->Command1_Click();
     ASSERT_EQ(platform.dialogs.size(), 1u);
     EXPECT_EQ(platform.dialogs[0].action, DialogAction::Color);
     EXPECT_EQ(platform.dialogs[0].state.colour, 0x0000FF00u);
@@ -102,7 +93,7 @@ TEST_F(SelectionTest, ColourDialogPureBlackGivesWhiteSwatch8)
     platform.answerColourDialog(kPureBlack);
     form->Command1_Click();
     EXPECT_EQ(current(), 0x00FFFFFFu);
-    EXPECT_EQ(form->Label6->backColour(), 0x00FFFFFFu);
+    EXPECT_EQ(window.currentColourBack, 0x00FFFFFFu);
     EXPECT_EQ(frame(), around(8));
 }
 
@@ -112,8 +103,8 @@ TEST_F(SelectionTest, ColourDialogOtherColoursCollapseTheFrameEvenForASwatchColo
         platform.answerColourDialog(c);
         form->Command1_Click();
         EXPECT_EQ(current(), c);
-        EXPECT_EQ(form->Label6->backColour(), c);
-        EXPECT_EQ(frame(), QRect(0, 0, 0, 0));
+        EXPECT_EQ(window.currentColourBack, c);
+        EXPECT_EQ(frame(), (PixelRect{0, 0, 0, 0}));
     }
     // A swatch afterwards brings the frame back.
     form->Label1_Click(2);

@@ -1,26 +1,21 @@
 #include "SoakFixture.h"
 
-#include <QByteArray>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-
 namespace soak {
+
+namespace fs = std::filesystem;
 
 void SoakFixture::SetUp()
 {
     FormFixture::SetUp();
-    ASSERT_TRUE(dir.isValid());
+    ASSERT_TRUE(dir.valid());
     ASSERT_TRUE(start());
     writeFiles();
     shadow.assign(canvas().words(), canvas().words() + kPixels);
 }
 
-void SoakFixture::write(const QString& file, const QByteArray& bytes)
+void SoakFixture::write(const fs::path& file, const bmp::Bytes& bytes)
 {
-    QFile f(file);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(f.write(bytes), bytes.size());
+    ASSERT_TRUE(bmp::BmpBuilder::writeFile(file.string(), bytes)) << file;
 }
 
 void SoakFixture::writeFiles()
@@ -34,18 +29,18 @@ void SoakFixture::writeFiles()
     }
     const Picture colour = soak::lineArt(art, 557, true);
     good.push_back(colour.asOpened());
-    const QByteArray colourFile = soak::trueColourFile(colour);
+    const bmp::Bytes colourFile = soak::trueColourFile(colour);
     write(path("colour.bmp"), colourFile);
 
-    write(path("truncated.bmp"), colourFile.left(colourFile.size() / 2));
+    write(path("truncated.bmp"), bmp::Bytes(colourFile.begin(), colourFile.begin() + colourFile.size() / 2));
     write(path("narrow.bmp"), soak::trueColourFile(colour, 684));
-    QByteArray garbage(4096, '\0');
-    for (char& c : garbage) c = static_cast<char>(art.below(256));
+    bmp::Bytes garbage(4096);
+    for (std::uint8_t& b : garbage) b = static_cast<std::uint8_t>(art.below(256));
     write(path("noise.bmp"), garbage);
     garbage[0] = 'B';
     garbage[1] = 'M';
     write(path("garbage.bmp"), garbage);
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.bmp")));
+    ASSERT_TRUE(fs::create_directory(path("folder.bmp")));
 
     offers = {{path("mono-black-first.bmp"), &good[0]},
               {path("mono-black-second.bmp"), &good[1]},
@@ -62,10 +57,11 @@ void SoakFixture::writeFiles()
 std::string SoakFixture::filesProblem()
 {
     if (lastOffer == nullptr) return {};
-    const QFileInfo info(lastOffer->path);
-    if (lastOffer->path == path("missing.bmp") && info.exists()) return "opening a missing file made it";
-    if (lastOffer->path == path("folder.bmp") && !info.isDir()) return "opening a folder removed it";
-    if (lastOffer->recreateEmpty && info.exists()) return "an empty file chosen was kept";
+    const fs::path& chosen = lastOffer->path;
+    std::error_code error;
+    if (chosen == path("missing.bmp") && fs::exists(chosen, error)) return "opening a missing file made it";
+    if (chosen == path("folder.bmp") && !fs::is_directory(chosen, error)) return "opening a folder removed it";
+    if (lastOffer->recreateEmpty && fs::exists(chosen, error)) return "an empty file chosen was kept";
     return {};
 }
 

@@ -3,14 +3,13 @@
 #include "SoakPictures.h"
 #include "support/CanvasColours.h"
 #include "support/FormFixture.h"
-
-#include <QString>
-#include <QTemporaryDir>
+#include "support/TempDir.h"
 
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <utility>
@@ -56,14 +55,14 @@ struct Event {
 
 // A file offered to the Open dialog, and what opening it must do.
 struct Offer {
-    QString path;
+    std::filesystem::path path;
     const std::vector<Colour>* opens = nullptr;  // nullptr: refused
     bool recreateEmpty = false;                  // the check deletes it each time
 };
 
-// A shown Form1 driven by random events: presses, drags and releases
-// anywhere, through the handlers and through Qt, every selection, the Color
-// dialog, opens and saves.
+// A shown Form1 driven by random events through its handlers: presses,
+// drags and releases anywhere, every selection, the Color dialog, opens and
+// saves.
 class SoakFixture : public FormFixture {
 protected:
     void SetUp() override;
@@ -72,19 +71,19 @@ protected:
     void runEvent(Event& e);
 
     // After each event: empty when all is well, else what went wrong.
-    std::string canvasProblem(const Event& e);
+    std::string canvasProblem(const Event& e, bool everywhere);
     std::string stateProblem();
     std::string filesProblem();
 
-    CanvasImage& canvas() { return form->Picture1->image(); }
-    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    CanvasImage& canvas() { return form->Picture1; }
+    std::filesystem::path path(const char* name) const { return dir.root() / name; }
 
     Random random{static_cast<std::uint64_t>(fromEnvironment("PINTARO_SOAK_SEED", 20240229))};
     const Offer* lastOffer = nullptr;  // the file the last event chose to open
     bool savedOnce = false;
 
 private:
-    void write(const QString& file, const QByteArray& bytes);
+    void write(const std::filesystem::path& file, const bmp::Bytes& bytes);
     void writeFiles();
 
     // A position anywhere from well left of and above the canvas to well
@@ -95,9 +94,6 @@ private:
         return static_cast<float>(random.between(low, high)) + kFractions[random.below(6)];
     }
     std::pair<float, float> nextPoint();
-    // Now and then a real click instead of calling the handler; never while
-    // a button is held on the canvas, which would take the click.
-    bool clickable() { return held == Qt::NoButton && random.oneIn(3); }
     std::int16_t button() { return static_cast<std::int16_t>(1 << random.below(3)); }
     std::int16_t shift() { return static_cast<std::int16_t>(random.below(8)); }
 
@@ -106,7 +102,6 @@ private:
     void pressDirect(Event& e);
     void moveDirect(Event& e);
     void releaseDirect(Event& e);
-    void mouseThroughQt(Event& e);
     void chooseTool(Event& e);
     void chooseSwatch(Event& e);
     void choosePencil(Event& e);
@@ -114,13 +109,13 @@ private:
     void open(Event& e);
     void save(Event& e);
 
-    QTemporaryDir dir;
+    TempDir dir;
     Model model;
     std::vector<CanvasImage::StoredPixel> shadow;  // the canvas as the last event left it
+    int refreshesBefore = 0;                       // the window's, when the event began
     std::vector<std::vector<Colour>> good;
     std::optional<std::vector<Colour>> artwork;
     std::vector<Offer> offers;
-    Qt::MouseButton held = Qt::NoButton;
 };
 
 }  // namespace soak

@@ -3,8 +3,6 @@
 #include "raster/CanvasImage.h"
 #include "support/BmpBuilder.h"
 
-#include <QByteArray>
-
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -118,13 +116,8 @@ inline Picture lineArt(Random& random, int height, bool coloured)
     return p;
 }
 
-inline QByteArray toQByteArray(const bmp::Bytes& bytes)
-{
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
-}
-
 // 1 bit a pixel, black through the colour table's entry `blackIndex`.
-inline QByteArray monochromeFile(const Picture& p, int blackIndex)
+inline bmp::Bytes monochromeFile(const Picture& p, int blackIndex)
 {
     bmp::InfoHeader h;
     h.height = p.height;
@@ -139,10 +132,10 @@ inline QByteArray monochromeFile(const Picture& p, int blackIndex)
         for (int x = 0; x < CanvasImage::kWidth; ++x) bits.push_back((p.at(x, y) == kPureBlack) == (blackIndex == 1));
         return bmp::monochromeRow(bits, length);
     });
-    return toQByteArray(file.build());
+    return file.build();
 }
 
-inline QByteArray trueColourFile(const Picture& p, int width = CanvasImage::kWidth)
+inline bmp::Bytes trueColourFile(const Picture& p, int width = CanvasImage::kWidth)
 {
     bmp::InfoHeader h;
     h.width = width;
@@ -155,7 +148,7 @@ inline QByteArray trueColourFile(const Picture& p, int width = CanvasImage::kWid
         for (int x = 0; x < width; ++x) colours.push_back(p.at(x % CanvasImage::kWidth, y));
         return bmp::trueColourRow(colours, length);
     });
-    return toQByteArray(file.build());
+    return file.build();
 }
 
 }  // namespace soak

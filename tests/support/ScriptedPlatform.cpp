@@ -1,6 +1,6 @@
 #include "support/ScriptedPlatform.h"
 
-void ScriptedPlatform::showCommonDialog(QWidget*, DialogAction action, CommonDialogState& state)
+void ScriptedPlatform::showCommonDialog(DialogAction action, CommonDialogState& state)
 {
     dialogs.push_back({action, state});
     if (duringDialog) duringDialog(action, state);
@@ -11,14 +11,14 @@ void ScriptedPlatform::showCommonDialog(QWidget*, DialogAction action, CommonDia
         }
         return;
     }
-    state.fileName = QString();
+    state.fileName.clear();
     if (!m_fileAnswers.empty()) {
         state.fileName = m_fileAnswers.front();
         m_fileAnswers.pop_front();
     }
 }
 
-MessageAnswer ScriptedPlatform::messageBox(QWidget*, const QString& text, const QString& title, MessageIcon icon,
+MessageAnswer ScriptedPlatform::messageBox(const std::string& text, const std::string& title, MessageIcon icon,
                                            MessageButtons buttons)
 {
     messages.push_back({text, title, icon, buttons});

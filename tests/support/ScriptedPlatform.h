@@ -3,8 +3,10 @@
 #include "app/Platform.h"
 
 #include <deque>
+#include <filesystem>
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 // The platform as the tests script it: every request is recorded, and the
@@ -17,25 +19,26 @@ public:
         CommonDialogState state;  // the settings as the dialog was shown
     };
     struct MessageRequest {
-        QString text;
-        QString title;
+        std::string text;
+        std::string title;
         MessageIcon icon;
         MessageButtons buttons;
     };
 
-    void answerFileDialog(const QString& path) { m_fileAnswers.push_back(path); }
-    void cancelFileDialog() { m_fileAnswers.push_back(QString()); }
+    void answerFileDialog(const std::filesystem::path& path) { m_fileAnswers.push_back(path); }
+    void cancelFileDialog() { m_fileAnswers.push_back({}); }
     void answerColourDialog(Colour colour) { m_colourAnswers.push_back(colour); }
     void cancelColourDialog() { m_colourAnswers.push_back(std::nullopt); }
     void answerMessage(MessageAnswer answer) { m_messageAnswers.push_back(answer); }
     // Runs inside the next dialogs, before they answer (to change files meanwhile, say).
     std::function<void(DialogAction, const CommonDialogState&)> duringDialog;
 
-    void showCommonDialog(QWidget* owner, DialogAction action, CommonDialogState& state) override;
-    MessageAnswer messageBox(QWidget* owner, const QString& text, const QString& title, MessageIcon icon,
+    void showCommonDialog(DialogAction action, CommonDialogState& state) override;
+    MessageAnswer messageBox(const std::string& text, const std::string& title, MessageIcon icon,
                              MessageButtons buttons) override;
-    void openUrl(const QString& url) override { urls.push_back(url); }
-    QSize screenSize() override { return screen; }
+    void openUrl(const std::string& url) override { urls.push_back(url); }
+    ScreenSize screenSize() override { return screen; }
+    std::filesystem::path programFolder() override { return folder; }
     void endProgram(int status) override { endStatuses.push_back(status); }
 
     bool allAnswersUsed() const
@@ -43,14 +46,15 @@ public:
         return m_fileAnswers.empty() && m_colourAnswers.empty() && m_messageAnswers.empty();
     }
 
-    QSize screen{1024, 768};
+    ScreenSize screen{1024, 768};
+    std::filesystem::path folder = "/opt/pintaro";
     std::vector<DialogRequest> dialogs;
     std::vector<MessageRequest> messages;
-    std::vector<QString> urls;
+    std::vector<std::string> urls;
     std::vector<int> endStatuses;
 
 private:
-    std::deque<QString> m_fileAnswers;
+    std::deque<std::filesystem::path> m_fileAnswers;
     std::deque<std::optional<Colour>> m_colourAnswers;
     std::deque<MessageAnswer> m_messageAnswers;
 };

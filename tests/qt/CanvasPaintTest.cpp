@@ -1,4 +1,4 @@
-#include "app/CanvasWidget.h"
+#include "qt/CanvasWidget.h"
 
 #include <QImage>
 #include <QRegion>
@@ -21,7 +21,8 @@ void paintCodes(CanvasImage& image)
 // Paints one changed rectangle through the widget's own paint path and says
 // where the target differs from the canvas inside it, or from the untouched
 // colour outside it.
-std::string paintedDifference(CanvasWidget& widget, QImage::Format format, const PixelRect& changed)
+std::string paintedDifference(CanvasWidget& widget, const CanvasImage& image, QImage::Format format,
+                              const PixelRect& changed)
 {
     QImage target(widget.size(), format);
     target.fill(kUntouched);
@@ -32,7 +33,7 @@ std::string paintedDifference(CanvasWidget& widget, QImage::Format format, const
         for (int x = 0; x < target.width(); ++x) {
             QRgb expected = kUntouched;
             if (area.contains(x, y)) {
-                const Colour c = widget.image().pixel(x - CanvasWidget::kBorder, y - CanvasWidget::kBorder);
+                const Colour c = image.pixel(x - CanvasWidget::kBorder, y - CanvasWidget::kBorder);
                 expected = qRgb(redOf(c), greenOf(c), blueOf(c));
             }
             if (target.pixel(x, y) != expected)
@@ -46,14 +47,16 @@ std::string paintedDifference(CanvasWidget& widget, QImage::Format format, const
 
 TEST(CanvasPaint, ChangedRectanglesShowExactlyOnOpaqueAndPremultipliedTargets)
 {
+    CanvasImage image;
+    paintCodes(image);
     CanvasWidget widget;
     widget.resize(CanvasImage::kWidth + 2 * CanvasWidget::kBorder, CanvasImage::kHeight + 2 * CanvasWidget::kBorder);
-    paintCodes(widget.image());
+    widget.showImage(image);
     const PixelRect rects[] = {{0, 0, 1, 1}, {684, 556, 1, 1}, {300, 200, 1, 1}, {17, 3, 1, 40},
                                {5, 500, 90, 1}, CanvasImage::whole()};
     for (QImage::Format format : {QImage::Format_RGB32, QImage::Format_ARGB32_Premultiplied})
         for (const PixelRect& r : rects)
-            EXPECT_EQ(paintedDifference(widget, format, r), "")
+            EXPECT_EQ(paintedDifference(widget, image, format, r), "")
                 << "format " << format << ", rectangle " << r.left << ", " << r.top << ", " << r.width << " x "
                 << r.height;
 }

@@ -1,9 +1,10 @@
-#include "app/QtPlatform.h"
+#include "qt/QtPlatform.h"
 
 #include <QApplication>
 #include <QColorDialog>
 #include <QDir>
 #include <QDirIterator>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -45,15 +46,15 @@ TEST(SettingsProbe, UseTheRealDialogs)
     colour.colour = 0x00336699;
     // A custom colour is what makes the colour dialog want to remember.
     acceptNextModal([](QWidget*) { QColorDialog::setCustomColor(0, QColor(1, 2, 3)); });
-    platform.showCommonDialog(nullptr, DialogAction::Color, colour);
+    platform.showCommonDialog(DialogAction::Color, colour);
     CommonDialogState open;
-    open.initDir = QDir::tempPath();
-    open.filter = QStringLiteral("BMP Files|*.bmp|All Files|*.*");
+    open.initDir = QtPlatform::corePath(QDir::tempPath());
+    open.filter = "BMP Files|*.bmp|All Files|*.*";
     acceptNextModal([](QWidget* w) {
         if (auto* d = qobject_cast<QFileDialog*>(w)) d->selectFile(QDir::tempPath() + QStringLiteral("/x.bmp"));
     });
-    platform.showCommonDialog(nullptr, DialogAction::Open, open);
-    EXPECT_FALSE(open.fileName.isEmpty());
+    platform.showCommonDialog(DialogAction::Open, open);
+    EXPECT_FALSE(open.fileName.empty());
     EXPECT_EQ(colour.colour, 0x00336699u);
 }
 
@@ -76,6 +77,18 @@ TEST(SettingsTest, ARunLeavesTheConfigurationFoldersEmpty)
     ASSERT_TRUE(output.contains(QStringLiteral("[  PASSED  ] 1 test"))) << output.toStdString();
     const QStringList written = filesBelow(home.path() + QStringLiteral("/config"));
     EXPECT_TRUE(written.isEmpty()) << written.join(QLatin1Char(' ')).toStdString();
+}
+
+}  // namespace
+
+namespace {
+
+TEST(QtPlatformTest, ProgramFolderHoldsTheExecutableWithLinksResolved)
+{
+    QtPlatform platform;
+    const QString exe = QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath();
+    EXPECT_EQ(QtPlatform::qtPath(platform.programFolder()), QFileInfo(exe).path());
+    EXPECT_TRUE(std::filesystem::is_directory(platform.programFolder()));
 }
 
 }  // namespace

@@ -1,4 +1,6 @@
-#include "support/FormFixture.h"
+#include "qt/QtFormFixture.h"
+
+#include <QAbstractButton>
 
 #include <QFontMetrics>
 #include <QImage>
@@ -52,14 +54,14 @@ const Expected kControls[] = {
     {"Command5", {744, 544, 33, 17}, "Exit", "Exit This Program"},
 };
 
-class LayoutTest : public FormFixture {};
+class LayoutTest : public QtFormFixture {};
 
 TEST_F(LayoutTest, EveryControlAtItsPlaceWithItsTexts)
 {
-    form = std::make_unique<Form1>(platform);
+    ASSERT_TRUE(start(false));
     for (const Expected& e : kControls) {
         SCOPED_TRACE(e.name);
-        auto* w = form->findChild<QWidget*>(QString::fromLatin1(e.name));
+        auto* w = window->findChild<QWidget*>(QString::fromLatin1(e.name));
         ASSERT_NE(w, nullptr);
         EXPECT_EQ(w->geometry(), e.place);
         if (e.toolTip) { EXPECT_EQ(w->toolTip(), QString::fromLatin1(e.toolTip)); }
@@ -72,27 +74,27 @@ TEST_F(LayoutTest, EveryControlAtItsPlaceWithItsTexts)
             }
         }
     }
-    EXPECT_EQ(form->Shape1->geometry(), QRect(688, 552, 9, 17));
+    EXPECT_EQ(window->Shape1->geometry(), QRect(688, 552, 9, 17));
 }
 
 TEST_F(LayoutTest, CreatedStateBeforeStartUpSelects)
 {
-    form = std::make_unique<Form1>(platform);
-    EXPECT_FALSE(form->Command4->isEnabled());
-    for (auto* b : form->Command3) EXPECT_TRUE(b->isEnabled());
-    EXPECT_EQ(form->Label6->backColour(), form->backColour());
-    for (auto* s : form->Label3) EXPECT_EQ(s->backColour(), form->backColour());
+    ASSERT_TRUE(start(false));
+    EXPECT_FALSE(window->Command4->isEnabled());
+    for (auto* b : window->Command3) EXPECT_TRUE(b->isEnabled());
+    EXPECT_EQ(window->Label6->backColour(), window->backColour());
+    for (auto* s : window->Label3) EXPECT_EQ(s->backColour(), window->backColour());
     const Colour palette[9] = {0x000080FF, 0x0000FFFF, 0x00FFFF00, 0x0000FF00, 0x00FF00FF,
                                0x000000FF, 0x00FF0000, 0x00101010, 0x00FFFFFF};
-    for (int i = 0; i < 9; ++i) EXPECT_EQ(form->Label1[static_cast<std::size_t>(i)]->backColour(), palette[i]) << i;
+    for (int i = 0; i < 9; ++i) EXPECT_EQ(window->Label1[static_cast<std::size_t>(i)]->backColour(), palette[i]) << i;
 }
 
 TEST_F(LayoutTest, CaptionsFitTheirLabelsAndPictureManagementTakesTwoLines)
 {
-    form = std::make_unique<Form1>(platform);
-    const QFontMetrics metrics(form->Label8->font());
-    for (QLabel* l : {static_cast<QLabel*>(form->Label2), static_cast<QLabel*>(form->Label4),
-                      static_cast<QLabel*>(form->Label5), static_cast<QLabel*>(form->Label7)}) {
+    ASSERT_TRUE(start(false));
+    CaptionLabel* const label8 = window->captions[4];
+    const QFontMetrics metrics(label8->font());
+    for (QLabel* l : {window->captions[0], window->captions[1], window->captions[2], window->captions[3]}) {
         EXPECT_LE(metrics.horizontalAdvance(l->text()), l->width()) << l->text().toStdString();
         EXPECT_LE(metrics.height(), l->height());
         EXPECT_TRUE(l->alignment() & Qt::AlignHCenter);
@@ -100,24 +102,24 @@ TEST_F(LayoutTest, CaptionsFitTheirLabelsAndPictureManagementTakesTwoLines)
     EXPECT_LE(metrics.horizontalAdvance(QStringLiteral("Management")), 65);
     EXPECT_GT(metrics.horizontalAdvance(QStringLiteral("Picture Management")), 65);
     EXPECT_LE(2 * metrics.height(), 33);
-    EXPECT_TRUE(form->Label8->wordWrap());
+    EXPECT_TRUE(label8->wordWrap());
 }
 
 TEST_F(LayoutTest, FramesAreOutlinesThatLetTheSwatchesShowThrough)
 {
     ASSERT_TRUE(start());
-    const QImage shot = form->grab().toImage();
+    const QImage shot = window->grab().toImage();
     const auto at = [&](int x, int y) { return shot.pixelColor(x, y); };
     // The selection frame surrounds swatch 6 (712, 80) without covering it.
     EXPECT_EQ(at(720, 88), QColor(0, 0, 255));
-    EXPECT_EQ(at(710, 88), form->palette().color(QPalette::WindowText));
+    EXPECT_EQ(at(710, 88), window->palette().color(QPalette::WindowText));
     // Inside a group frame the window's own background shows.
-    EXPECT_EQ(at(704, 60), form->palette().color(QPalette::WindowText));
-    EXPECT_EQ(at(706, 60), form->palette().color(QPalette::Window));
+    EXPECT_EQ(at(704, 60), window->palette().color(QPalette::WindowText));
+    EXPECT_EQ(at(706, 60), window->palette().color(QPalette::Window));
     // Frames take no clicks: what lies under a frame gets them.
-    EXPECT_EQ(form->childAt(720, 88), form->Label1[6]);
-    EXPECT_EQ(form->childAt(704, 60), nullptr);
-    EXPECT_EQ(form->childAt(712, 217), form->Command3[0]);
+    EXPECT_EQ(window->childAt(720, 88), window->Label1[6]);
+    EXPECT_EQ(window->childAt(704, 60), nullptr);
+    EXPECT_EQ(window->childAt(712, 217), window->Command3[0]);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "app/QtPlatform.h"
+#include "qt/QtPlatform.h"
 
 #include <QApplication>
 

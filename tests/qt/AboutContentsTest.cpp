@@ -1,6 +1,6 @@
-#include "AboutFixture.h"
+#include "QtAboutFixture.h"
 
-#include "about/LinkLabel.h"
+#include "qt/LinkLabel.h"
 
 #include <QFontMetrics>
 #include <QImage>
@@ -29,18 +29,18 @@ const Expected kControls[] = {
 
 const QColor kLinkColour(0, 0, 192);
 
-class AboutContentsTest : public AboutFixture {
+class AboutContentsTest : public QtAboutFixture {
 protected:
     void SetUp() override
     {
-        AboutFixture::SetUp();
+        QtAboutFixture::SetUp();
         dialog = openAbout();
         ASSERT_NE(dialog, nullptr);
     }
 
     QImage shot() const { return dialog->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
-    frmAbout* dialog = nullptr;
+    AboutDialog* dialog = nullptr;
 };
 
 TEST_F(AboutContentsTest, WindowIsAFixedWhiteDialogWithTheCaptionAndIcon)
@@ -56,7 +56,7 @@ TEST_F(AboutContentsTest, WindowIsAFixedWhiteDialogWithTheCaptionAndIcon)
     EXPECT_FALSE(flags & Qt::WindowContextHelpButtonHint);
     const QImage mine = dialog->windowIcon().pixmap(16, 16).toImage();
     ASSERT_FALSE(mine.isNull());
-    EXPECT_EQ(mine, form->windowIcon().pixmap(16, 16).toImage());
+    EXPECT_EQ(mine, window->windowIcon().pixmap(16, 16).toImage());
 
     const QImage image = shot();
     EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::white));
@@ -90,7 +90,7 @@ TEST_F(AboutContentsTest, TextsUseTheMainWindowsFontAndTheLinksLookLikeLinks)
     const QLabel* const labels[] = {dialog->Label1, dialog->Label2, dialog->Label3, dialog->Label4, dialog->Label5};
     for (const QLabel* label : labels) {
         const QFont f = label->font();
-        EXPECT_EQ(f.families(), form->font().families()) << label->objectName().toStdString();
+        EXPECT_EQ(f.families(), window->font().families()) << label->objectName().toStdString();
         EXPECT_EQ(f.pixelSize(), 11);
         EXPECT_EQ(f.weight(), QFont::Normal);
         const bool link = qobject_cast<const LinkLabel*>(label) != nullptr;
@@ -150,12 +150,12 @@ TEST_F(AboutContentsTest, LinksOpenTheirExactTargetsAndLeaveTheDialogOpen)
     QTest::mouseClick(dialog->Label1, Qt::LeftButton);
     QTest::mouseClick(dialog->Label4, Qt::LeftButton);
     QTest::mouseClick(dialog->Label4, Qt::LeftButton);
-    const std::vector<QString> expected = {QStringLiteral("http://www.example.org/"),
-                                           QStringLiteral("mailto:pintaro@example.org?subject=Pintaro v1.0"),
-                                           QStringLiteral("mailto:pintaro@example.org?subject=Pintaro v1.0")};
+    const std::vector<std::string> expected = {"http://www.example.org/",
+                                               "mailto:pintaro@example.org?subject=Pintaro v1.0",
+                                               "mailto:pintaro@example.org?subject=Pintaro v1.0"};
     EXPECT_EQ(platform.urls, expected);
     EXPECT_TRUE(dialog->isVisible());
-    EXPECT_EQ(form->aboutDialog(), dialog);
+    EXPECT_EQ(loadedDialog(), dialog);
     EXPECT_EQ(Module1::AboutRequested, 1);
     EXPECT_TRUE(platform.messages.empty());
 }
