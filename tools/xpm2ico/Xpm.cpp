@@ -74,9 +74,11 @@ std::optional<PixelArt> parseXpm(const std::string& text, std::string& error)
     int charsPerPixel = 0;
     std::istringstream header(strings[0]);
     std::string extra;
+    // Icons are at most 256 pixels on a side; the bounds also keep the sizes below from overflowing.
     if (!(header >> art.width >> art.height >> colours >> charsPerPixel) || (header >> extra) || art.width < 1
-        || art.height < 1 || colours < 1 || charsPerPixel < 1) {
-        error = "header \"" + strings[0] + "\" is not four positive numbers";
+        || art.width > 256 || art.height < 1 || art.height > 256 || colours < 1 || colours > 256 || charsPerPixel < 1
+        || charsPerPixel > 4) {
+        error = "header \"" + strings[0] + "\" is not width and height 1-256, 1-256 colours, 1-4 characters a pixel";
         return std::nullopt;
     }
     if (strings.size() != static_cast<std::size_t>(1 + colours + art.height)) {
