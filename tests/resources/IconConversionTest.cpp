@@ -1,0 +1,103 @@
+#include "Ico.h"
+#include "Xpm.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The Windows build's icons are converted from the XPM files; Qt reads both
+// formats on its own, so each side checks the other.
+PixelArt readArt(const char* name)
+{
+    QFile file(QStringLiteral(PINTARO_SOURCE_DIR "/src/resources/icons/") + name);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+    std::string error;
+    std::optional<PixelArt> art = parseXpm(file.readAll().toStdString(), error);
+    EXPECT_TRUE(art) << name << ": " << error;
+    return art.value_or(PixelArt{});
+}
+
+QByteArray toIco(const std::vector<PixelArt>& arts)
+{
+    std::string error;
+    const std::optional<std::vector<std::uint8_t>> ico = encodeIco(arts, error);
+    EXPECT_TRUE(ico) << error;
+    return ico ? QByteArray(reinterpret_cast<const char*>(ico->data()), static_cast<int>(ico->size())) : QByteArray();
+}
+
+// Fully transparent pixels compare equal whatever colour a reader gives them.
+void expectSamePixels(const QImage& expected, const QImage& actual, const char* name)
+{
+    ASSERT_EQ(actual.size(), expected.size()) << name;
+    for (int y = 0; y < expected.height(); ++y)
+        for (int x = 0; x < expected.width(); ++x) {
+            const QRgb e = expected.pixel(x, y);
+            const QRgb a = actual.pixel(x, y);
+            if (qAlpha(e) == 0 && qAlpha(a) == 0)
+                continue;
+            ASSERT_EQ(a, e) << name << " at " << x << "," << y;
+        }
+}
+
+QImage xpmAsQtSeesIt(const char* name)
+{
+    return QImage(QStringLiteral(PINTARO_SOURCE_DIR "/src/resources/icons/") + name).convertToFormat(QImage::Format_ARGB32);
+}
+
+class IconConversion : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(IconConversion, DecodesToTheXpmPixelsAsOneFourBitImage)
+{
+    const PixelArt art = readArt(GetParam());
+    const QByteArray ico = toIco({art});
+    // The directory entry after the 6-byte file header: width, height, colours, ..., bits per pixel.
+    ASSERT_GT(ico.size(), 22);
+    EXPECT_EQ(ico[6], art.width);
+    EXPECT_EQ(ico[6 + 2], 16);
+    EXPECT_EQ(ico[6 + 6], 4);
+
+    QBuffer buffer;
+    buffer.setData(ico);
+    QImageReader reader(&buffer, "ico");
+    const QImage image = reader.read().convertToFormat(QImage::Format_ARGB32);
+    ASSERT_FALSE(image.isNull()) << reader.errorString().toStdString();
+    expectSamePixels(xpmAsQtSeesIt(GetParam()), image, GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Shipped, IconConversion,
+                         ::testing::Values("window.xpm", "pencil.xpm", "bucket.xpm", "eraser.xpm", "eyedropper.xpm",
+                                           "folder.xpm", "floppy.xpm"));
+
+TEST(IconConversion, KeepsEverySizeOfAFileInOrder)
+{
+    const QByteArray ico = toIco({readArt("window.xpm"), readArt("folder.xpm")});
+    QBuffer buffer;
+    buffer.setData(ico);
+    QImageReader reader(&buffer, "ico");
+    ASSERT_EQ(reader.imageCount(), 2);
+    const char* names[] = {"window.xpm", "folder.xpm"};
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_TRUE(reader.jumpToImage(i));
+        expectSamePixels(xpmAsQtSeesIt(names[i]), reader.read().convertToFormat(QImage::Format_ARGB32), names[i]);
+    }
+}
+
+TEST(IconConversion, RefusesArtThatOverflowsSixteenColoursCountingBlackForTransparency)
+{
+    PixelArt art{17, 1, std::vector<std::uint32_t>(17, kTransparent)};
+    for (std::uint32_t i = 0; i < 15; ++i)
+        art.pixels[i] = 0xFF000001u + i;
+    std::string error;
+    EXPECT_TRUE(encodeIco({art}, error)) << error;
+    art.pixels[15] = 0xFFFFFFFFu;
+    EXPECT_FALSE(encodeIco({art}, error));
+    EXPECT_FALSE(error.empty());
+}
+
+} // namespace
