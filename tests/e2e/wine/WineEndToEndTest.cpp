@@ -201,6 +201,12 @@ TEST_F(WineEndToEnd, PaintsOnScreenAndSavesThroughWindowsDialogs)
     ASSERT_TRUE(on.answerBox(kConfirmTitle, QStringLiteral("Return"))) << "no confirmation after overwriting";
     EXPECT_EQ(differences(expected, QImage(savedPath, "BMP")), "");
 
+    // The artwork opens again from the child's folder, named from pics\.
+    x.click(on.openButton());
+    ASSERT_TRUE(on.chooseFile(kOpenTitle, QStringLiteral("mypics\\my art.bmp")));
+    EXPECT_TRUE(x.windows(kErrorTitle).isEmpty()) << "the saved artwork was refused";
+    EXPECT_EQ(on.waitForCanvas(openedOnCanvas(expected)), "");
+
     x.click(on.exitButton());
     EXPECT_EQ(m_program.waitForExit(10000), 0);
 }
