@@ -49,7 +49,7 @@ private:
     HWND createControl(const wchar_t* windowClass, const char* text, DWORD style, const PixelRect& place, int id);
     HWND createPictureButton(const PixelRect& place, int id, int icon);
     void addToolTips();
-    void orderTabStops();
+    void orderWindows();
     void command(int id);
     void activated();
 

@@ -11,6 +11,7 @@
 #include <commctrl.h>
 
 #include <utility>
+#include <vector>
 
 using namespace controls;
 
@@ -78,16 +79,22 @@ void Win32MainWindow::createControls()
         m_groupFrames[i].create(m_window, m_instance, layout::kGroupFrames[i].place, 1);
     m_shape1.create(m_window, m_instance, layout::kShape1, layout::kShape1Width);
 
-    orderTabStops();
+    orderWindows();
     addToolTips();
     m_lastFocus = m_picture1.handle();
 }
 
-void Win32MainWindow::orderTabStops()
+void Win32MainWindow::orderWindows()
 {
-    // Tab follows the order of the windows; the frames stay above them all.
-    const HWND order[] = {m_picture1.handle(), m_command1,    m_command2,    m_command3[0], m_command3[1],
-                          m_command3[2],       m_command3[3], m_command4,    m_command5,    m_command6};
+    // Tab follows the order of the windows. Below the tab stops, the
+    // coloured labels lie over the captions they touch (a swatch's top
+    // border over the caption above it); the frames stay above them all.
+    std::vector<HWND> order = {m_picture1.handle(), m_command1,    m_command2,    m_command3[0], m_command3[1],
+                               m_command3[2],       m_command3[3], m_command4,    m_command5,    m_command6};
+    order.insert(order.end(), m_label1.begin(), m_label1.end());
+    order.push_back(m_label6);
+    order.insert(order.end(), m_label3.begin(), m_label3.end());
+    order.insert(order.end(), m_captions.begin(), m_captions.end());
     HWND above = HWND_TOP;
     for (HWND control : order) {
         SetWindowPos(control, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

@@ -52,12 +52,12 @@ public:
         for (int y = area.top(); y <= area.bottom(); ++y)
             for (int x = area.left(); x <= area.right(); ++x) set(x, y, colour);
     }
-    void outline(const QRect& r)
+    void outline(const QRect& r, QRgb colour = kBlack)
     {
-        fill({r.left(), r.top(), r.width(), 1}, kBlack);
-        fill({r.left(), r.bottom(), r.width(), 1}, kBlack);
-        fill({r.left(), r.top(), 1, r.height()}, kBlack);
-        fill({r.right(), r.top(), 1, r.height()}, kBlack);
+        fill({r.left(), r.top(), r.width(), 1}, colour);
+        fill({r.left(), r.bottom(), r.width(), 1}, colour);
+        fill({r.left(), r.top(), 1, r.height()}, colour);
+        fill({r.right(), r.top(), 1, r.height()}, colour);
     }
     // The pencil's square; pure black is never painted over.
     void stamp(int x, int y, int pencilSize, QRgb colour)

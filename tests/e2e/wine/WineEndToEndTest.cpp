@@ -142,9 +142,14 @@ TEST_F(WineEndToEnd, PaintsOnScreenAndSavesThroughWindowsDialogs)
     do {
         shot = x.screenshot();
     } while (!(shot.width() >= 800 && (shot.pixel(on.swatch(8)) & 0xFFFFFFu) == e2e::kWhite) && !drawn.hasExpired());
-    for (int i = 0; i < 9; ++i)
-        EXPECT_EQ(shot.pixel(on.swatch(i)) & 0xFFFFFFu, screenColour(layout::kPalette[static_cast<std::size_t>(i)]))
-            << "swatch " << i;
+    // Each swatch whole: its colour inside a one-pixel border, nothing over it.
+    for (int i = 0; i < 9; ++i) {
+        const PixelRect place = layout::swatchPlace(i);
+        const QPoint corner = on.client({place.left, place.top});
+        Pixels swatch(place.width, place.height, screenColour(layout::kPalette[static_cast<std::size_t>(i)]));
+        swatch.outline({0, 0, place.width, place.height}, shot.pixel(corner) & 0xFFFFFFu);
+        EXPECT_EQ(differences(swatch, shot, corner), "") << "swatch " << i;
+    }
     EXPECT_EQ(shot.pixel(on.middleOf(layout::kLabel6.place)) & 0xFFFFFFu, screenColour(layout::kPalette[6])) << "current colour";
     EXPECT_EQ(shot.pixel(on.pencilSquare(0)) & 0xFFFFFFu, kBlack) << "pencil size 0";
     const PixelRect six = layout::swatchPlace(6);
