@@ -83,7 +83,8 @@ protected:
         // The program in a folder of its own, with the folder it saves into.
         m_folder = m_work.filePath(kChildFolder + QStringLiteral("/pintaro"));
         ASSERT_TRUE(QDir().mkpath(m_folder + QStringLiteral("/pics/mypics")));
-        ASSERT_TRUE(QFile::copy(QStringLiteral(PINTARO_WINDOWS_PROGRAM), m_folder + QStringLiteral("/pintaro.exe")));
+        ASSERT_TRUE(QFile::copy(QStringLiteral(PINTARO_WINDOWS_PROGRAM), m_folder + QStringLiteral("/pintaro.exe")))
+            << "no " PINTARO_WINDOWS_PROGRAM "; tools/build-windows makes it";
     }
     void TearDown() override
     {
