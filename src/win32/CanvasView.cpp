@@ -117,9 +117,13 @@ LRESULT CanvasView::handleMessage(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_MOUSEMOVE:
         mouse(message, wParam, lParam);
         return 0;
+    case WM_NCDESTROY:
+        m_window = nullptr;
+        break;
     default:
-        return DefWindowProcW(window, message, wParam, lParam);
+        break;
     }
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 void CanvasView::paint()
