@@ -99,6 +99,10 @@ ReplaceResult replaceFile(const fs::path& target, const std::uint8_t* data, std:
 
 bool mayWriteExisting(const fs::path& file)
 {
+    // Windows lets no one write a read-only file, nor rename over it. Asked
+    // first: Wine run as root would let the open below through.
+    const DWORD attributes = GetFileAttributesW(file.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY) != 0) return false;
     const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
     const HANDLE handle =
         CreateFileW(file.c_str(), GENERIC_WRITE, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);

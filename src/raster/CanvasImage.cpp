@@ -7,9 +7,33 @@
 #include <cstring>
 
 CanvasImage::CanvasImage(Colour background)
-    : m_pixels(static_cast<std::size_t>(kWidth) * kHeight, toStored(background & 0x00FFFFFF)),
+    : m_own(kPixelCount, toStored(background & 0x00FFFFFF)), m_pixels(m_own.data()),
       m_background(background & 0x00FFFFFF)
 {
+}
+
+CanvasImage::CanvasImage(const CanvasImage& other)
+    : m_own(other.m_pixels, other.m_pixels + kPixelCount), m_pixels(m_own.data()), m_fillColour(other.m_fillColour),
+      m_background(other.m_background)
+{
+}
+
+CanvasImage& CanvasImage::operator=(const CanvasImage& other)
+{
+    if (this != &other) {
+        std::copy(other.m_pixels, other.m_pixels + kPixelCount, m_pixels);
+        m_fillColour = other.m_fillColour;
+        m_background = other.m_background;
+    }
+    return *this;
+}
+
+void CanvasImage::adoptStorage(StoredPixel* words)
+{
+    if (words == m_pixels) return;
+    std::copy(m_pixels, m_pixels + kPixelCount, words);
+    m_pixels = words;
+    std::vector<StoredPixel>().swap(m_own);
 }
 
 std::int32_t CanvasImage::readPixel(float x, float y) const
@@ -34,7 +58,7 @@ PixelRect CanvasImage::setPixelV(int x, int y, Colour colour)
 
 PixelRect CanvasImage::clear(Colour colour)
 {
-    std::fill(m_pixels.begin(), m_pixels.end(), toStored(colour & 0x00FFFFFF));
+    std::fill(m_pixels, m_pixels + kPixelCount, toStored(colour & 0x00FFFFFF));
     return whole();
 }
 

@@ -30,6 +30,17 @@ public:
     }
 
     explicit CanvasImage(Colour background = kWhite);
+    // A copy keeps its pixels in memory of its own; assigning copies the
+    // pixels into wherever this image keeps its own.
+    CanvasImage(const CanvasImage& other);
+    CanvasImage& operator=(const CanvasImage& other);
+
+    // From now on the pixels live in `words`: kWidth * kHeight words laid out
+    // as words() is, which take the current pixels now. The caller keeps that
+    // memory alive, untouched but for reading, as long as this image is used.
+    // A front-end gives its own bitmap's memory, so the screen is drawn
+    // straight from the image.
+    void adoptStorage(StoredPixel* words);
 
     static bool contains(int x, int y) { return x >= 0 && y >= 0 && x < kWidth && y < kHeight; }
 
@@ -74,14 +85,17 @@ public:
 
     // The pixels as stored, for the front-end's view and for copies of the
     // whole image; not colours.
-    const StoredPixel* words() const { return m_pixels.data(); }
+    const StoredPixel* words() const { return m_pixels; }
     static constexpr std::size_t kStride = kWidth;  // in pixels
     static PixelRect whole() { return {0, 0, kWidth, kHeight}; }
 
 private:
     static std::size_t index(int x, int y) { return static_cast<std::size_t>(y) * kWidth + static_cast<std::size_t>(x); }
 
-    std::vector<StoredPixel> m_pixels;
+    static constexpr std::size_t kPixelCount = static_cast<std::size_t>(kWidth) * kHeight;
+
+    std::vector<StoredPixel> m_own;  // empty once the storage is adopted
+    StoredPixel* m_pixels;           // every operation goes through this one pointer
     Colour m_fillColour = kPureBlack;
     Colour m_background;
 };

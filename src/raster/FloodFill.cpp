@@ -199,5 +199,5 @@ PixelRect CanvasImage::floodFillSurface(int x, int y, Colour surface)
     surface &= 0x00FFFFFF;
     if (!contains(x, y) || pixel(x, y) != surface || m_fillColour == surface) return {};
     // Compared as stored: the conversion is one to one, so equal colours are equal words.
-    return spanFill(m_pixels.data(), x, y, toStored(surface), toStored(m_fillColour));
+    return spanFill(m_pixels, x, y, toStored(surface), toStored(m_fillColour));
 }

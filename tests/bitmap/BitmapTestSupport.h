@@ -7,9 +7,9 @@
 
 #include <gtest/gtest.h>
 
-#include <linux/capability.h>
-#include <sys/syscall.h>
-#include <unistd.h>
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include <cstdlib>
 #include <filesystem>
@@ -22,12 +22,23 @@ namespace fs = std::filesystem;
 using ::TempDir;
 using ::readAll;
 
-// Catches a file left open by the code under test.
-inline std::size_t openDescriptorCount()
+// Catches a file left open by the code under test: whether this process
+// still holds `file` open.
+inline bool heldOpen(const fs::path& file)
 {
-    std::size_t count = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator("/proc/self/fd")) ++count;
-    return count;
+#ifdef _WIN32
+    // No one gets a file for sole use while another handle has it open.
+    const HANDLE handle = CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_SHARING_VIOLATION;
+    CloseHandle(handle);
+    return false;
+#else
+    std::error_code error;
+    const fs::path wanted = fs::canonical(file, error);
+    for (const auto& entry : fs::directory_iterator("/proc/self/fd", error))
+        if (fs::read_symlink(entry.path(), error) == wanted) return true;
+    return false;
+#endif
 }
 
 // A full-size picture whose every stored row differs from its neighbours, so

@@ -2,7 +2,9 @@
 
 #include "BitmapTestSupport.h"
 
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 #include <chrono>
 #include <functional>
@@ -126,6 +128,9 @@ TEST_F(CheckBitmapFileTest, EmptyFileIsRefusedAndDeleted)
 
 TEST_F(CheckBitmapFileTest, EmptyFileThatCannotBeDeletedIsStillRefused)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "a folder's read-only attribute does not keep its files from being deleted on Windows";
+#endif
     fs::create_directory(dir.path("locked"));
     const std::string file = dir.path("locked/empty.bmp");
     ASSERT_TRUE(bmp::BmpBuilder::writeFile(file, {}));
@@ -145,6 +150,7 @@ TEST_F(CheckBitmapFileTest, FoldersAndPipesAreRefusedUntouched)
     EXPECT_TRUE(Module1::CheckBitmapFile(folder));
     EXPECT_TRUE(fs::is_directory(folder));
 
+#ifndef _WIN32  // Windows keeps its pipes out of the folders
     // Opening a pipe would wait for a writer that never comes.
     const std::string pipe = dir.path("pipe.bmp");
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
@@ -152,6 +158,7 @@ TEST_F(CheckBitmapFileTest, FoldersAndPipesAreRefusedUntouched)
     ASSERT_EQ(answer.wait_for(std::chrono::seconds(10)), std::future_status::ready);
     EXPECT_TRUE(answer.get());
     EXPECT_TRUE(fs::is_fifo(pipe));
+#endif
 }
 
 TEST_F(CheckBitmapFileTest, ReadOnlyPictureOpensAndStaysAsItWas)
@@ -175,6 +182,9 @@ TEST_F(CheckBitmapFileTest, ReadOnlyPictureOpensAndStaysAsItWas)
 
 TEST_F(CheckBitmapFileTest, UnreadableFileIsRefused)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows files have no mode that keeps their owner from reading them";
+#endif
     const std::string file = dir.path("secret.bmp");
     ASSERT_TRUE(info().writeTo(file));
     fs::permissions(file, fs::perms::none);
@@ -186,11 +196,10 @@ TEST_F(CheckBitmapFileTest, UnreadableFileIsRefused)
 
 TEST_F(CheckBitmapFileTest, LeavesNoFileOpen)
 {
-    const std::size_t before = openDescriptorCount();
     EXPECT_FALSE(check(info().build(), "good.bmp"));
     EXPECT_TRUE(check(info().type('b', 'm').build(), "bad signature.bmp"));
     EXPECT_TRUE(check(info([](auto& h) { h.width = 1; }).build(), "narrow.bmp"));
-    EXPECT_EQ(openDescriptorCount(), before);
+    for (const char* name : {"good.bmp", "bad signature.bmp", "narrow.bmp"}) EXPECT_FALSE(heldOpen(dir.path(name))) << name;
     // Accepted, then at once opened again and removed.
     EXPECT_FALSE(Module1::CheckBitmapFile(dir.path("good.bmp")));
     EXPECT_TRUE(fs::remove(dir.path("good.bmp")));

@@ -203,6 +203,7 @@ TEST_F(DrawBitmapFileTest, FilesThatCannotBeOpenedAreReadFailures)
     EXPECT_FALSE(fs::exists(dir.path("missing.bmp")));
     EXPECT_EQ(Module1::DrawBitmapFile(dir.root().string(), canvas), DrawOutcome::ReadFailure);
 
+#ifndef _WIN32  // no mode there keeps a file's owner from reading it
     const std::string file = dir.path("secret.bmp");
     ASSERT_TRUE(TestPicture{}.builder().writeTo(file));
     fs::permissions(file, fs::perms::none);
@@ -211,6 +212,7 @@ TEST_F(DrawBitmapFileTest, FilesThatCannotBeOpenedAreReadFailures)
         ASSERT_TRUE(bite.works());
         EXPECT_EQ(Module1::DrawBitmapFile(file, canvas), DrawOutcome::ReadFailure);
     }
+#endif
     expectUntouched();
 }
 
@@ -220,7 +222,6 @@ TEST_F(DrawBitmapFileTest, ReadOnlyPictureIsDrawnAndLeftAsItWas)
     const bmp::Bytes bytes = trueColourPicture({kRed, kGreen}).build();
     ASSERT_TRUE(bmp::BmpBuilder::writeFile(file, bytes));
     fs::permissions(file, fs::perms::owner_read);
-    const std::size_t descriptors = openDescriptorCount();
     {
         PermissionsBite bite;
         ASSERT_TRUE(bite.works());
@@ -228,7 +229,7 @@ TEST_F(DrawBitmapFileTest, ReadOnlyPictureIsDrawnAndLeftAsItWas)
     }
     EXPECT_EQ(canvas.pixel(1, 0), kGreen);
     EXPECT_EQ(readAll(file), bytes);
-    EXPECT_EQ(openDescriptorCount(), descriptors);
+    EXPECT_FALSE(heldOpen(file));
 }
 
 TEST_F(DrawBitmapFileTest, TopRowCutShortReadsZeros)

@@ -2,8 +2,7 @@
 // keyboard driven as a child would drive them, Qt's own dialogs, and the
 // files the program writes read back pixel for pixel.
 
-#include "CanvasModel.h"
-#include "XSession.h"
+#include "ProgramScreen.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -12,12 +11,11 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
-#include <vector>
 
 #ifndef PINTARO_PROGRAM
 #error "PINTARO_PROGRAM must name the program under test"
@@ -26,100 +24,6 @@
 namespace {
 
 using namespace e2e;
-
-const QString kMainTitle = QStringLiteral("^The Tovella Vadovov Rurira Pintaro v1\\.0$");
-const QString kOpenTitle = QStringLiteral("^Open Image \\[BMP\\] File$");
-const QString kSaveTitle = QStringLiteral("^Save Your Art Work$");
-const QString kConfirmTitle = QStringLiteral("^Pintaro v1\\.0$");
-const QString kErrorTitle = QStringLiteral("^Pintaro v1\\.0 \\[Error\\]$");
-
-// Places in the window's client area, which lies at the screen's origin:
-// without a window manager there is no frame.
-QPoint canvasPoint(int x, int y) { return {10 + x, 10 + y}; }
-QPoint swatch(int index) { return {712 + 24 * (index % 3) + 8, 32 + 24 * (index / 3) + 8}; }
-QPoint toolButton(int index) { return {744, 216 + 32 * index + 12}; }
-QRect toolButtonRect(int index) { return {712, 216 + 32 * index, 65, 25}; }
-const QPoint kSmallPencil{720, 388};
-const QPoint kMidPencil{740, 390};
-const QPoint kOpenButton{744, 476};
-const QPoint kSaveButton{744, 508};
-const QPoint kExitButton{760, 552};
-const QRect kOpenButtonRect{712, 464, 65, 25};
-
-// The canvas on screen settles on `expected`, or the last differences.
-std::string waitForCanvas(const XDriver& x, const Pixels& expected)
-{
-    std::string last;
-    const QDeadlineTimer deadline(10000);
-    do {
-        last = differences(expected, x.screenshot(), canvasPoint(0, 0));
-        if (last.empty()) return last;
-        QThread::msleep(100);
-    } while (!deadline.hasExpired());
-    return last;
-}
-
-int darkPixels(const QImage& image, const QRect& area)
-{
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) count += qGray(image.pixel(x, y)) < 80 ? 1 : 0;
-    return count;
-}
-
-// Picture coordinates of the test picture's closed outlines and its one line.
-const QRect kFrameA{QPoint(40, 40), QPoint(240, 190)};
-const QRect kFrameB{QPoint(300, 40), QPoint(500, 190)};
-const QRect kFrameC{QPoint(40, 300), QPoint(240, 450)};
-const QRect kOnePixelBox{QPoint(620, 40), QPoint(622, 42)};
-constexpr int kLineX = 600;
-constexpr int kLineTop = 250;
-constexpr int kLineBottom = 500;
-
-QRect interiorOnCanvas(const QRect& frame) { return frame.translated(0, 1).adjusted(1, 1, -1, -1); }
-
-Pixels testPicture()
-{
-    Pixels p(kWidth, kPictureHeight, kWhite);
-    p.outline(kFrameA);
-    p.outline(kFrameB);
-    p.outline(kFrameC);
-    p.outline(kOnePixelBox);
-    p.fill({QPoint(kLineX, kLineTop), QPoint(kLineX, kLineBottom)}, kBlack);
-    // Marks on the top and bottom rows show where opening puts them.
-    p.fill({0, 0, 20, 1}, kBlack);
-    p.fill({680, 0, 5, 1}, kBlack);
-    p.fill({300, kPictureHeight - 1, 100, 1}, kBlack);
-    return p;
-}
-
-int bitCountOf(const QByteArray& file)
-{
-    if (file.size() < 30) return 0;
-    return static_cast<unsigned char>(file[28]) | static_cast<unsigned char>(file[29]) << 8;
-}
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Waits for the dialog, gives it the keyboard, types the name and accepts.
-bool chooseFile(const XDriver& x, const QString& titlePattern, const QString& name)
-{
-    const QString dialog = x.waitForWindow(titlePattern);
-    if (dialog.isEmpty() || !x.focus(dialog)) return false;
-    return x.type(name) && x.key(QStringLiteral("Return")) && x.waitUntilGone(titlePattern);
-}
-
-// Waits for a message box and answers it with one key.
-bool answerBox(const XDriver& x, const QString& titlePattern, const QString& keyName)
-{
-    const QString box = x.waitForWindow(titlePattern);
-    if (box.isEmpty() || !x.focus(box)) return false;
-    return x.key(keyName) && x.waitUntilGone(titlePattern);
-}
 
 class EndToEnd : public ::testing::Test {
 protected:
@@ -136,6 +40,9 @@ protected:
         const QString problem = m_screen.start(width, height);
         ASSERT_TRUE(problem.isEmpty()) << problem.toStdString();
         m_x = std::make_unique<XDriver>(m_screen.display());
+        // Without a window manager the client area is at the screen's
+        // origin, and the dialogs must be given the keyboard.
+        m_on = std::make_unique<ProgramScreen>(*m_x, QPoint(0, 0), QPoint(10, 10), true);
     }
 
     void startProgram(const QString& program = QStringLiteral(PINTARO_PROGRAM))
@@ -150,12 +57,13 @@ protected:
     // Members end in reverse: the program, then its server, then the files.
     VirtualScreen m_screen;
     std::unique_ptr<XDriver> m_x;
+    std::unique_ptr<ProgramScreen> m_on;
     ChildProcess m_program;
 };
 
 TEST_F(EndToEnd, ColouringSessionSavesWhatWasPainted)
 {
-    const Pixels picture = testPicture();
+    const Pixels picture = outlinePicture();
     const QString picturePath = m_work.filePath(QStringLiteral("outlines.bmp"));
     ASSERT_TRUE(writeMonochrome(picture, picturePath));
     const QString savedPath = m_work.filePath(QStringLiteral("my colouring.bmp"));
@@ -163,6 +71,7 @@ TEST_F(EndToEnd, ColouringSessionSavesWhatWasPainted)
     ASSERT_NO_FATAL_FAILURE(startScreen(1024, 768));
     ASSERT_NO_FATAL_FAILURE(startProgram());
     const XDriver& x = *m_x;
+    const ProgramScreen& on = *m_on;
     const QString window = x.waitForWindow(kMainTitle);
     ASSERT_FALSE(window.isEmpty()) << "the main window never appeared; the program " << m_program.describe();
     EXPECT_EQ(x.geometry(window), QRect(0, 0, 800, 600));
@@ -173,72 +82,72 @@ TEST_F(EndToEnd, ColouringSessionSavesWhatWasPainted)
     const QDeadlineTimer drawn(10000);
     do {
         shot = x.screenshot();
-    } while (!(shot.width() >= 800 && (shot.pixel(swatch(0)) & 0xFFFFFFu) == kOrange) && !drawn.hasExpired());
-    ASSERT_EQ(shot.pixel(swatch(0)) & 0xFFFFFFu, kOrange) << "the window was never drawn";
+    } while (!(shot.width() >= 800 && (shot.pixel(on.swatch(0)) & 0xFFFFFFu) == kOrange) && !drawn.hasExpired());
+    ASSERT_EQ(shot.pixel(on.swatch(0)) & 0xFFFFFFu, kOrange) << "the window was never drawn";
     for (int tool : {0, 2, 3})
-        EXPECT_GT(darkPixels(shot, toolButtonRect(tool)), 10) << "tool button " << tool << " shows no icon";
-    EXPECT_GT(darkPixels(shot, kOpenButtonRect), 10) << "the open button shows no icon";
+        EXPECT_GT(darkPixels(shot, on.toolButtonRect(tool)), 10) << "tool button " << tool << " shows no icon";
+    EXPECT_GT(darkPixels(shot, on.openButtonRect()), 10) << "the open button shows no icon";
 
     // With no picture open a press on the canvas asks for one.
-    ASSERT_TRUE(x.click(canvasPoint(320, 260)));
-    ASSERT_TRUE(chooseFile(x, kOpenTitle, picturePath)) << "the Open dialog did not take the typed path";
+    ASSERT_TRUE(x.click(on.canvasPoint(320, 260)));
+    ASSERT_TRUE(on.chooseFile(kOpenTitle, picturePath)) << "the Open dialog did not take the typed path";
     EXPECT_TRUE(x.windows(kErrorTitle).isEmpty()) << "the picture was refused";
     Pixels expected = openedOnCanvas(picture);
-    ASSERT_EQ(waitForCanvas(x, expected), "");
+    ASSERT_EQ(on.waitForCanvas(expected), "");
     // After every action the screen must show the model, however few pixels
     // the action changed.
     const auto shows = [&](const char* action) {
-        const std::string difference = waitForCanvas(x, expected);
+        const std::string difference = on.waitForCanvas(expected);
         EXPECT_EQ(difference, "") << "the screen after " << action;
         return difference.empty();
     };
 
     // Two fills in palette colours, then a grabbed colour into the third area.
-    x.click(swatch(3));
-    x.click(canvasPoint(400, 116));
+    x.click(on.swatch(3));
+    x.click(on.canvasPoint(400, 116));
     expected.fill(interiorOnCanvas(kFrameB), kGreen);
     ASSERT_TRUE(shows("a green fill"));
-    x.click(swatch(5));
-    x.click(canvasPoint(140, 116));
+    x.click(on.swatch(5));
+    x.click(on.canvasPoint(140, 116));
     expected.fill(interiorOnCanvas(kFrameA), kRed);
     ASSERT_TRUE(shows("a red fill"));
-    x.click(toolButton(3));
-    x.click(canvasPoint(400, 130));
+    x.click(on.toolButton(3));
+    x.click(on.canvasPoint(400, 130));
     ASSERT_TRUE(shows("a grab"));
-    x.click(toolButton(1));
-    x.click(canvasPoint(140, 376));
+    x.click(on.toolButton(1));
+    x.click(on.canvasPoint(140, 376));
     expected.fill(interiorOnCanvas(kFrameC), kGreen);
     ASSERT_TRUE(shows("a fill in the grabbed colour"));
-    x.click(canvasPoint(621, 42));
+    x.click(on.canvasPoint(621, 42));
     expected.set(621, 42, kGreen);
     ASSERT_TRUE(shows("a fill of one pixel"));
 
     // The smallest pencil: a dot, then a slow stroke one pixel per event.
-    x.click(toolButton(0));
-    x.click(kSmallPencil);
-    x.click(swatch(5));
-    x.click(canvasPoint(100, 250));
+    x.click(on.toolButton(0));
+    x.click(on.pencilSquare(0));
+    x.click(on.swatch(5));
+    x.click(on.canvasPoint(100, 250));
     expected.set(100, 250, kRed);
     ASSERT_TRUE(shows("a 1-pixel pencil dot"));
     QList<QPoint> slow;
     for (int cx = 100; cx <= 130; ++cx) {
-        slow << canvasPoint(cx, 260);
+        slow << on.canvasPoint(cx, 260);
         expected.set(cx, 260, kRed);
     }
     x.drag(slow, 20);
     ASSERT_TRUE(shows("a slow 1-pixel stroke"));
 
     // A 3-pixel yellow pencil stroke across the line, which stays black.
-    x.click(kMidPencil);
-    x.click(swatch(1));
-    x.drag({canvasPoint(560, 400), canvasPoint(580, 400), canvasPoint(620, 400), canvasPoint(640, 400)});
+    x.click(on.pencilSquare(1));
+    x.click(on.swatch(1));
+    x.drag({on.canvasPoint(560, 400), on.canvasPoint(580, 400), on.canvasPoint(620, 400), on.canvasPoint(640, 400)});
     for (int cx = 560; cx <= 640; ++cx) expected.stamp(cx, 400, 1, kYellow);
     ASSERT_TRUE(shows("a 3-pixel stroke across an outline"));
 
-    ASSERT_TRUE(x.click(kSaveButton));
-    ASSERT_TRUE(chooseFile(x, kSaveTitle, savedPath)) << "the Save As dialog did not take the typed path";
-    ASSERT_TRUE(answerBox(x, kConfirmTitle, QStringLiteral("Return"))) << "no confirmation after saving";
-    const QByteArray firstSave = readAll(savedPath);
+    ASSERT_TRUE(x.click(on.saveButton()));
+    ASSERT_TRUE(on.chooseFile(kSaveTitle, savedPath)) << "the Save As dialog did not take the typed path";
+    ASSERT_TRUE(on.answerBox(kConfirmTitle, QStringLiteral("Return"))) << "no confirmation after saving";
+    const QByteArray firstSave = readFile(savedPath);
     EXPECT_EQ(bitCountOf(firstSave), 24);
     const QImage saved = QImage::fromData(firstSave, "BMP");
     ASSERT_EQ(saved.size(), QSize(kWidth, kCanvasHeight));
@@ -246,40 +155,40 @@ TEST_F(EndToEnd, ColouringSessionSavesWhatWasPainted)
 
     // The eraser: a press whitens the one pixel under it, outline or colour;
     // a drag whitens with the pencil's square but spares the outline it crosses.
-    x.click(toolButton(2));
-    x.click(canvasPoint(kLineX, 300));
+    x.click(on.toolButton(2));
+    x.click(on.canvasPoint(kLineX, 300));
     expected.set(kLineX, 300, kWhite);
     ASSERT_TRUE(shows("an eraser press on an outline"));
-    x.click(canvasPoint(120, 150));
+    x.click(on.canvasPoint(120, 150));
     expected.set(120, 150, kWhite);
     ASSERT_TRUE(shows("an eraser press on colour"));
-    x.drag({canvasPoint(180, 116), canvasPoint(220, 116), canvasPoint(260, 116)});
+    x.drag({on.canvasPoint(180, 116), on.canvasPoint(220, 116), on.canvasPoint(260, 116)});
     expected.set(180, 116, kWhite);
     for (int cx = 181; cx <= 260; ++cx) expected.stamp(cx, 116, 1, kWhite);
     ASSERT_TRUE(shows("an eraser drag across an outline"));
 
     // The same name again: No keeps the file as it was, Yes replaces it.
-    x.click(kSaveButton);
-    ASSERT_TRUE(chooseFile(x, kSaveTitle, savedPath));
-    ASSERT_TRUE(answerBox(x, kErrorTitle, QStringLiteral("n"))) << "no overwrite question";
+    x.click(on.saveButton());
+    ASSERT_TRUE(on.chooseFile(kSaveTitle, savedPath));
+    ASSERT_TRUE(on.answerBox(kErrorTitle, QStringLiteral("n"))) << "no overwrite question";
     EXPECT_TRUE(x.windows(kConfirmTitle).isEmpty()) << "confirmed a save that was declined";
-    EXPECT_TRUE(readAll(savedPath) == firstSave) << "declining the overwrite changed the file";
+    EXPECT_TRUE(readFile(savedPath) == firstSave) << "declining the overwrite changed the file";
 
-    x.click(kSaveButton);
-    ASSERT_TRUE(chooseFile(x, kSaveTitle, savedPath));
-    ASSERT_TRUE(answerBox(x, kErrorTitle, QStringLiteral("Return"))) << "no overwrite question";
-    ASSERT_TRUE(answerBox(x, kConfirmTitle, QStringLiteral("Return"))) << "no confirmation after overwriting";
+    x.click(on.saveButton());
+    ASSERT_TRUE(on.chooseFile(kSaveTitle, savedPath));
+    ASSERT_TRUE(on.answerBox(kErrorTitle, QStringLiteral("Return"))) << "no overwrite question";
+    ASSERT_TRUE(on.answerBox(kConfirmTitle, QStringLiteral("Return"))) << "no confirmation after overwriting";
     const QImage resaved(savedPath, "BMP");
     ASSERT_EQ(resaved.size(), QSize(kWidth, kCanvasHeight));
     EXPECT_EQ(differences(expected, resaved), "");
 
     // The saved artwork is itself a picture the program opens.
-    x.click(kOpenButton);
-    ASSERT_TRUE(chooseFile(x, kOpenTitle, savedPath));
+    x.click(on.openButton());
+    ASSERT_TRUE(on.chooseFile(kOpenTitle, savedPath));
     EXPECT_TRUE(x.windows(kErrorTitle).isEmpty()) << "the saved artwork was refused";
-    EXPECT_EQ(waitForCanvas(x, openedOnCanvas(expected)), "");
+    EXPECT_EQ(on.waitForCanvas(openedOnCanvas(expected)), "");
 
-    x.click(kExitButton);
+    x.click(on.exitButton());
     EXPECT_EQ(m_program.waitForExit(10000), 0);
 }
 
@@ -339,16 +248,17 @@ TEST_F(EndToEnd, InstalledProgramFindsItsPicturesThroughTheLink)
     ASSERT_NO_FATAL_FAILURE(startScreen(1024, 768));
     ASSERT_NO_FATAL_FAILURE(startProgram(link.filePath()));
     const XDriver& x = *m_x;
+    const ProgramScreen& on = *m_on;
     ASSERT_FALSE(x.waitForWindow(kMainTitle).isEmpty())
         << "the installed program showed no window; it " << m_program.describe();
-    ASSERT_TRUE(x.click(canvasPoint(320, 260)));
-    ASSERT_TRUE(chooseFile(x, kOpenTitle, QStringLiteral("cat.bmp")));
+    ASSERT_TRUE(x.click(on.canvasPoint(320, 260)));
+    ASSERT_TRUE(on.chooseFile(kOpenTitle, QStringLiteral("cat.bmp")));
     EXPECT_TRUE(x.windows(kErrorTitle).isEmpty()) << "cat.bmp was not found or refused";
     const QImage cat(folder + QStringLiteral("/pics/cat.bmp"));
     ASSERT_FALSE(cat.isNull());
-    EXPECT_EQ(waitForCanvas(x, openedOnCanvas(Pixels::fromImage(cat))), "");
+    EXPECT_EQ(on.waitForCanvas(openedOnCanvas(Pixels::fromImage(cat))), "");
 
-    x.click(kExitButton);
+    x.click(on.exitButton());
     EXPECT_EQ(m_program.waitForExit(10000), 0);
 }
 

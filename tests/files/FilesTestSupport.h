@@ -3,7 +3,9 @@
 #include "CoreFilesSupport.h"
 #include "raster/CanvasImage.h"
 #include "support/CanvasColours.h"
+#ifndef _WIN32
 #include "support/FileSizeLimit.h"
+#endif
 #include "support/FormFixture.h"
 #include "support/PermissionsBite.h"
 #include "support/TempDir.h"

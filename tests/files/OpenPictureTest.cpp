@@ -1,6 +1,8 @@
 #include "FilesTestSupport.h"
 
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -145,7 +147,9 @@ TEST_F(OpenPictureTest, ProblemsAreShownAndThePaintingKept)
     const fs::path folder = path("folder.bmp");
     ASSERT_TRUE(fs::create_directory(folder));  // empty, so a check that deletes empty files would remove it
     const fs::path pipe = path("pipe.bmp");
+#ifndef _WIN32  // Windows keeps its pipes out of the folders
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+#endif
     const fs::path damaged = path("damaged.bmp");
     bmp::Bytes cut = TestPicture{}.bytes();
     cut.pop_back();
@@ -157,10 +161,12 @@ TEST_F(OpenPictureTest, ProblemsAreShownAndThePaintingKept)
 
     std::vector<std::pair<fs::path, std::string>> cases = {
         {folder, "The Name Chosen Is A Folder"},
-        {pipe, "The Name Chosen Is Not A File"},
         {damaged, "The File Is Damaged Or Incomplete"},
     };
+#ifndef _WIN32  // nor can a file there be made unreadable to its owner
+    cases.push_back({pipe, "The Name Chosen Is Not A File"});
     if (guard.works()) cases.push_back({locked, "The File Can't Be Read"});
+#endif
     for (const auto& [chosen, reason] : cases) {
         SCOPED_TRACE(chosen.string());
         platform.messages.clear();
@@ -171,7 +177,9 @@ TEST_F(OpenPictureTest, ProblemsAreShownAndThePaintingKept)
     }
     // The check, which deletes empty files, never saw them.
     EXPECT_TRUE(fs::is_directory(folder));
+#ifndef _WIN32
     EXPECT_TRUE(fs::exists(pipe));
+#endif
     if (!guard.works()) GTEST_SKIP() << "running privileged without a way to drop the file-access override";
 }
 

@@ -221,6 +221,7 @@ TEST_F(SaveArtworkTest, ProblemsAreShownAndTheOldFileKept)
     save(readOnly);
     expectOverwriteQuestion(0);
     expectFailure("Saving There Isn't Allowed");
+#ifndef _WIN32  // no file-size limit to make a disk look full
     {
         FileSizeLimit limit(100000);
         ASSERT_TRUE(limit.works());
@@ -229,6 +230,7 @@ TEST_F(SaveArtworkTest, ProblemsAreShownAndTheOldFileKept)
         save(full);
     }
     expectFailure("The Disk May Be Full");
+#endif
     EXPECT_EQ(readAll(readOnly), kOldBytes);
     EXPECT_EQ(readAll(full), kOldBytes);
     EXPECT_EQ(entriesOf(dir.root()), (std::vector<std::string>{"full.bmp", "picture.bmp", "readonly.bmp"}));

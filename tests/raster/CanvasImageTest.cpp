@@ -227,3 +227,36 @@ TEST(CanvasImageStorage, WordsAreOpaqueRgb32)
     EXPECT_EQ(image.pixel(1, 0), rgbColour(0x12, 0x34, 0x56));
     EXPECT_EQ(image.readPixel(2, 0), 0);
 }
+
+// A front-end's bitmap memory: every operation paints there, and copies and
+// assignments neither share it nor move the image out of it.
+TEST(CanvasImageStorage, AdoptedMemoryTakesThePixelsAndEveryOperation)
+{
+    std::vector<CanvasImage::StoredPixel> memory(std::size_t{W} * H + 1, 0xDEADBEEFu);
+    CanvasImage image;
+    paintCodes(image);
+    image.adoptStorage(memory.data());
+    ASSERT_EQ(image.words(), memory.data());
+    EXPECT_EQ(memory[W * 3 + 2], CanvasImage::toStored(code(2, 3)));
+
+    image.clear(kWhite);
+    image.setPixelV(0, 0, rgbColour(1, 1, 1));
+    image.stampSquare(100, 100, 2, rgbColour(2, 2, 2));
+    image.setFillColour(rgbColour(3, 3, 3));
+    image.floodFillSurface(300, 300, kWhite);
+    image.bitBlt(0, 1, 1, 1, 0, 0);
+    EXPECT_EQ(memory[0], CanvasImage::toStored(rgbColour(1, 1, 1)));
+    EXPECT_EQ(memory[W], CanvasImage::toStored(rgbColour(1, 1, 1)));
+    EXPECT_EQ(memory[W * 100 + 100], CanvasImage::toStored(rgbColour(2, 2, 2)));
+    EXPECT_EQ(memory[W * 300 + 300], CanvasImage::toStored(rgbColour(3, 3, 3)));
+    EXPECT_EQ(memory[W * H - 1], CanvasImage::toStored(rgbColour(3, 3, 3)));
+    EXPECT_EQ(memory[W * H], 0xDEADBEEFu) << "written past the image";
+
+    CanvasImage copy = image;
+    EXPECT_NE(copy.words(), memory.data());
+    copy.setPixelV(5, 5, kPureBlack);
+    EXPECT_EQ(image.pixel(5, 5), rgbColour(3, 3, 3));
+    image = copy;
+    EXPECT_EQ(image.words(), memory.data());
+    EXPECT_EQ(memory[W * 5 + 5], CanvasImage::toStored(kPureBlack));
+}

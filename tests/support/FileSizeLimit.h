@@ -1,5 +1,10 @@
 #pragma once
 
+// Windows has no limit on the size of the files a process writes.
+#ifdef _WIN32
+#error "FileSizeLimit needs POSIX resource limits"
+#endif
+
 #include <sys/resource.h>
 
 #include <csignal>

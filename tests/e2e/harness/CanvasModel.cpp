@@ -12,6 +12,20 @@ Pixels openedOnCanvas(const Pixels& picture)
     return canvas;
 }
 
+Pixels outlinePicture()
+{
+    Pixels p(kWidth, kPictureHeight, kWhite);
+    p.outline(kFrameA);
+    p.outline(kFrameB);
+    p.outline(kFrameC);
+    p.outline(kOnePixelBox);
+    p.fill({QPoint(kLineX, kLineTop), QPoint(kLineX, kLineBottom)}, kBlack);
+    p.fill({0, 0, 20, 1}, kBlack);
+    p.fill({680, 0, 5, 1}, kBlack);
+    p.fill({300, kPictureHeight - 1, 100, 1}, kBlack);
+    return p;
+}
+
 std::string differences(const Pixels& expected, const QImage& image, QPoint origin)
 {
     if (image.isNull()) return "no image";

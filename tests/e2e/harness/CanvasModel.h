@@ -52,12 +52,12 @@ public:
         for (int y = area.top(); y <= area.bottom(); ++y)
             for (int x = area.left(); x <= area.right(); ++x) set(x, y, colour);
     }
-    void outline(const QRect& r)
+    void outline(const QRect& r, QRgb colour = kBlack)
     {
-        fill({r.left(), r.top(), r.width(), 1}, kBlack);
-        fill({r.left(), r.bottom(), r.width(), 1}, kBlack);
-        fill({r.left(), r.top(), 1, r.height()}, kBlack);
-        fill({r.right(), r.top(), 1, r.height()}, kBlack);
+        fill({r.left(), r.top(), r.width(), 1}, colour);
+        fill({r.left(), r.bottom(), r.width(), 1}, colour);
+        fill({r.left(), r.top(), 1, r.height()}, colour);
+        fill({r.right(), r.top(), 1, r.height()}, colour);
     }
     // The pencil's square; pure black is never painted over.
     void stamp(int x, int y, int pencilSize, QRgb colour)
@@ -75,6 +75,20 @@ private:
 
 // Opening moves the picture down one row and draws its top row again above.
 Pixels openedOnCanvas(const Pixels& picture);
+
+// The test picture: three closed outlines, a one-pixel box, one line, and
+// marks on its top and bottom rows that show where opening puts them.
+// Places are in picture coordinates.
+inline const QRect kFrameA{QPoint(40, 40), QPoint(240, 190)};
+inline const QRect kFrameB{QPoint(300, 40), QPoint(500, 190)};
+inline const QRect kFrameC{QPoint(40, 300), QPoint(240, 450)};
+inline const QRect kOnePixelBox{QPoint(620, 40), QPoint(622, 42)};
+constexpr int kLineX = 600;
+constexpr int kLineTop = 250;
+constexpr int kLineBottom = 500;
+Pixels outlinePicture();
+// The inside of an outline once opening has moved it down a row.
+inline QRect interiorOnCanvas(const QRect& frame) { return frame.translated(0, 1).adjusted(1, 1, -1, -1); }
 
 // Where `image`, read from `origin` on, differs from `expected`; empty when
 // nowhere.

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "raster/PixelRect.h"
+
+#include <windows.h>
+
+#include <cstdint>
+
+class Form1;
+
+// The canvas Picture1: a child window with the 2-pixel sunken edge around a
+// 685 by 557 client area, which is a DIB section holding the canvas image's
+// own pixels. It repaints only what it is told changed, and turns mouse
+// events into the canvas handlers' calls, in canvas pixels.
+class CanvasView {
+public:
+    static void registerClass(HINSTANCE instance);
+
+    CanvasView() = default;
+    CanvasView(const CanvasView&) = delete;
+    CanvasView& operator=(const CanvasView&) = delete;
+    ~CanvasView();
+
+    // `outer` is the place of the whole control, edge included.
+    void create(HWND parent, HINSTANCE instance, const PixelRect& outer, int id);
+    // Moves the form's canvas image into the bitmap and sends the mouse to
+    // its handlers. False when Windows could not make the bitmap.
+    bool attach(Form1& form);
+    HWND handle() const { return m_window; }
+
+    // Schedules a repaint of this rectangle of canvas pixels.
+    void showChanged(const PixelRect& rect);
+    // Shows the whole canvas image on screen now.
+    void refresh();
+
+    // VB mouse values: button 1 left, 2 right, 4 middle; shift 1 Shift,
+    // 2 Ctrl, 4 Alt.
+    static std::int16_t buttonOf(UINT message);
+    static std::int16_t heldButtons(WPARAM keys);
+    static std::int16_t shiftOf(WPARAM keys, bool altDown);
+
+    LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    void paint();
+    void mouse(UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND m_window = nullptr;
+    Form1* m_form = nullptr;
+    HBITMAP m_bitmap = nullptr;
+    HDC m_memory = nullptr;
+    HGDIOBJ m_oldBitmap = nullptr;
+};

@@ -1,0 +1,58 @@
+#include "win32/FrameShape.h"
+
+namespace {
+
+const wchar_t kClassName[] = L"PintaroFrame";
+
+LRESULT CALLBACK frameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_NCHITTEST:
+        return HTTRANSPARENT;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT: {
+        // The window's region is the ring: filling the whole of it draws the outline.
+        PAINTSTRUCT paint;
+        const HDC dc = BeginPaint(window, &paint);
+        FillRect(dc, &paint.rcPaint, GetSysColorBrush(COLOR_WINDOWTEXT));
+        EndPaint(window, &paint);
+        return 0;
+    }
+    default:
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+}  // namespace
+
+void FrameShape::registerClass(HINSTANCE instance)
+{
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = frameProc;
+    windowClass.hInstance = instance;
+    windowClass.lpszClassName = kClassName;
+    RegisterClassExW(&windowClass);
+}
+
+void FrameShape::create(HWND parent, HINSTANCE instance, const PixelRect& where, int lineWidth)
+{
+    m_lineWidth = lineWidth;
+    m_window = CreateWindowExW(0, kClassName, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent,
+                               nullptr, instance, nullptr);
+    SetWindowPos(m_window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    place(where);
+}
+
+void FrameShape::place(const PixelRect& where)
+{
+    const int width = where.isEmpty() ? 0 : where.width;
+    const int height = where.isEmpty() ? 0 : where.height;
+    SetWindowPos(m_window, nullptr, where.left, where.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    const HRGN ring = CreateRectRgn(0, 0, width, height);
+    const HRGN inside = CreateRectRgn(m_lineWidth, m_lineWidth, width - m_lineWidth, height - m_lineWidth);
+    if (width > 2 * m_lineWidth && height > 2 * m_lineWidth) CombineRgn(ring, ring, inside, RGN_DIFF);
+    DeleteObject(inside);
+    SetWindowRgn(m_window, ring, TRUE);  // the window owns the region from now on
+}

@@ -1,0 +1,193 @@
+#include "win32/Win32MainWindow.h"
+
+#include "app/Form1.h"
+#include "app/Layout.h"
+#include "win32/DialogKeys.h"
+#include "win32/MainWindowControls.h"
+#include "win32/Resources.h"
+#include "win32/Text.h"
+#include "win32/Win32AboutWindow.h"
+#include "win32/WindowProc.h"
+
+namespace {
+
+const wchar_t kClassName[] = L"PintaroMain";
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME | WS_CLIPCHILDREN;
+
+}  // namespace
+
+Win32MainWindow::Win32MainWindow(HINSTANCE instance) : m_instance(instance)
+{
+    CanvasView::registerClass(instance);
+    FrameShape::registerClass(instance);
+    m_bigIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_WINDOW), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+    m_smallIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_WINDOW), IMAGE_ICON, 16, 16, 0));
+
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = routeToOwner<Win32MainWindow>;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = m_bigIcon;
+    windowClass.hIconSm = m_smallIcon;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kClassName;
+    if (!RegisterClassExW(&windowClass)) return;
+
+    m_window = CreateWindowExW(0, kClassName, wideText(layout::kMainTitle).c_str(), kStyle, 0, 0, layout::kOuterWidth,
+                               layout::kOuterHeight, nullptr, nullptr, instance, this);
+    if (!m_window) return;
+    createControls();
+    giveDialogKeys(m_window);
+}
+
+Win32MainWindow::~Win32MainWindow()
+{
+    if (m_window) {
+        forgetWindowOwner(m_window);
+        DestroyWindow(m_window);
+    }
+    for (HICON icon : m_buttonIcons) DestroyIcon(icon);
+    DestroyIcon(m_bigIcon);
+    DestroyIcon(m_smallIcon);
+}
+
+bool Win32MainWindow::attach(Form1& form)
+{
+    m_form = &form;
+    return m_picture1.attach(form);
+}
+
+void Win32MainWindow::show(int how)
+{
+    ShowWindow(m_window, how);
+    UpdateWindow(m_window);
+}
+
+LRESULT Win32MainWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COMMAND:
+        // Buttons' BN_CLICKED and the labels' STN_CLICKED are both 0.
+        if (HIWORD(wParam) == 0 && lParam != 0) command(LOWORD(wParam));
+        return 0;
+    case WM_CTLCOLORSTATIC: {
+        const auto dc = reinterpret_cast<HDC>(wParam);
+        if (const HBRUSH brush = m_backs.paint(reinterpret_cast<HWND>(lParam), dc))
+            return reinterpret_cast<LRESULT>(brush);
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    }
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            const HWND focus = GetFocus();
+            if (focus && IsChild(m_window, focus)) m_lastFocus = focus;
+        } else {
+            activated();
+        }
+        return 0;
+    case WM_SETFOCUS:
+        if (m_lastFocus && IsWindowEnabled(m_lastFocus)) SetFocus(m_lastFocus);
+        else SetFocus(m_picture1.handle());
+        return 0;
+    case WM_DESTROY:
+        takeDialogKeys(m_window);
+        PostQuitMessage(0);
+        return 0;
+    case WM_NCDESTROY:
+        m_window = nullptr;
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void Win32MainWindow::activated()
+{
+    SetFocus(m_lastFocus && IsWindowEnabled(m_lastFocus) ? m_lastFocus : m_picture1.handle());
+    if (m_form) m_form->Form_Activate();
+}
+
+void Win32MainWindow::command(int id)
+{
+    using namespace controls;
+    if (!m_form) return;
+    if (id >= kCommand3First && id < kCommand3First + 4) {
+        m_form->Command3_Click(static_cast<std::int16_t>(id - kCommand3First));
+    } else if (id >= kLabel1First && id < kLabel1First + 9) {
+        m_form->Label1_Click(static_cast<std::int16_t>(id - kLabel1First));
+    } else if (id >= kLabel3First && id < kLabel3First + 3) {
+        m_form->Label3_Click(static_cast<std::int16_t>(id - kLabel3First));
+    } else {
+        switch (id) {
+        case kCommand1: m_form->Command1_Click(); break;
+        case kCommand2: m_form->Command2_Click(); break;
+        case kCommand4: m_form->Command4_Click(); break;
+        case kCommand5: m_form->Command5_Click(); break;
+        case kCommand6: m_form->Command6_Click(); break;
+        default: break;
+        }
+    }
+}
+
+void Win32MainWindow::placeOuter(int left, int top, int width, int height)
+{
+    SetWindowPos(m_window, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool Win32MainWindow::isVisible() const
+{
+    return IsWindowVisible(m_window) != FALSE;
+}
+
+Colour Win32MainWindow::backColour() const
+{
+    return GetSysColor(COLOR_BTNFACE) & 0x00FFFFFF;
+}
+
+void Win32MainWindow::setToolButtonEnabled(int index, bool enabled)
+{
+    EnableWindow(m_command3.at(static_cast<std::size_t>(index)), enabled ? TRUE : FALSE);
+}
+
+void Win32MainWindow::setSaveButtonEnabled(bool enabled)
+{
+    EnableWindow(m_command4, enabled ? TRUE : FALSE);
+}
+
+void Win32MainWindow::setCurrentColourBack(Colour colour)
+{
+    m_backs.set(m_label6, colour);
+}
+
+void Win32MainWindow::setPencilSquareBack(int index, Colour colour)
+{
+    m_backs.set(m_label3.at(static_cast<std::size_t>(index)), colour);
+}
+
+void Win32MainWindow::placeSelectionFrame(const PixelRect& place)
+{
+    m_shape1.place(place);
+}
+
+void Win32MainWindow::focusCanvas()
+{
+    SetFocus(m_picture1.handle());
+}
+
+void Win32MainWindow::showCanvasChange(const PixelRect& changed)
+{
+    m_picture1.showChanged(changed);
+}
+
+void Win32MainWindow::refreshCanvas()
+{
+    m_picture1.refresh();
+}
+
+std::unique_ptr<AboutWindow> Win32MainWindow::createAboutWindow(frmAbout& dialog)
+{
+    return std::make_unique<Win32AboutWindow>(m_instance, dialog, m_smallIcon, m_bigIcon);
+}

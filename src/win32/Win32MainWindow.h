@@ -1,0 +1,81 @@
+#pragma once
+
+#include "app/Window.h"
+#include "win32/CanvasView.h"
+#include "win32/FrameShape.h"
+#include "win32/LabelBacks.h"
+
+#include <windows.h>
+
+#include <array>
+#include <vector>
+
+class Form1;
+
+// The main window in plain Win32: every control of the layout at its place,
+// each event turned into a call of Form1's handlers, and the settings the
+// handlers change shown on the controls.
+class Win32MainWindow : public MainWindow {
+public:
+    explicit Win32MainWindow(HINSTANCE instance);
+    ~Win32MainWindow() override;
+    Win32MainWindow(const Win32MainWindow&) = delete;
+    Win32MainWindow& operator=(const Win32MainWindow&) = delete;
+
+    // Nullptr when Windows could not make the window.
+    HWND handle() const { return m_window; }
+    // Sends the controls' events to `form` and shows its canvas image; false
+    // when the canvas bitmap could not be made.
+    bool attach(Form1& form);
+    void show(int how);
+
+    void placeOuter(int left, int top, int width, int height) override;
+    bool isVisible() const override;
+    Colour backColour() const override;
+    void setToolButtonEnabled(int index, bool enabled) override;
+    void setSaveButtonEnabled(bool enabled) override;
+    void setCurrentColourBack(Colour colour) override;
+    void setPencilSquareBack(int index, Colour colour) override;
+    void placeSelectionFrame(const PixelRect& place) override;
+    void focusCanvas() override;
+    void showCanvasChange(const PixelRect& changed) override;
+    void refreshCanvas() override;
+    std::unique_ptr<AboutWindow> createAboutWindow(frmAbout& dialog) override;
+
+    LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    void createControls();
+    HWND createControl(const wchar_t* windowClass, const char* text, DWORD style, const PixelRect& place, int id);
+    HWND createPictureButton(const PixelRect& place, int id, int icon);
+    void addToolTips();
+    void orderWindows();
+    void command(int id);
+    void activated();
+
+    HINSTANCE m_instance;
+    HWND m_window = nullptr;
+    Form1* m_form = nullptr;
+    HWND m_lastFocus = nullptr;  // given back when the window is active again
+
+    // Controls, named as on the form they model.
+    CanvasView m_picture1;
+    std::array<HWND, 5> m_captions{};  // Label7, Label5, Label2, Label4, Label8
+    std::array<HWND, 9> m_label1{};    // palette swatches
+    HWND m_label6 = nullptr;           // current colour
+    std::array<HWND, 3> m_label3{};    // pencil-size squares
+    HWND m_command1 = nullptr;         // "More Colors"
+    HWND m_command2 = nullptr;         // open
+    std::array<HWND, 4> m_command3{};  // tools
+    HWND m_command4 = nullptr;         // save
+    HWND m_command5 = nullptr;         // Exit
+    HWND m_command6 = nullptr;         // About
+    std::array<FrameShape, 6> m_groupFrames;
+    FrameShape m_shape1;               // selection frame around the chosen swatch
+    HWND m_toolTips = nullptr;
+
+    LabelBacks m_backs;
+    std::vector<HICON> m_buttonIcons;
+    HICON m_bigIcon = nullptr;
+    HICON m_smallIcon = nullptr;
+};

@@ -1,0 +1,130 @@
+// The main window's controls: made at the layout's places, in Tab order,
+// the frames over them all, with their tooltips.
+#include "win32/Win32MainWindow.h"
+
+#include "app/Layout.h"
+#include "win32/DialogFont.h"
+#include "win32/MainWindowControls.h"
+#include "win32/Resources.h"
+#include "win32/Text.h"
+
+#include <commctrl.h>
+
+#include <utility>
+#include <vector>
+
+using namespace controls;
+
+namespace {
+
+constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+constexpr DWORD kButton = kChild | WS_TABSTOP | BS_PUSHBUTTON;
+// Clickable colour labels: the border is the single line around them.
+constexpr DWORD kColourLabel = kChild | WS_BORDER | SS_NOTIFY;
+
+}  // namespace
+
+HWND Win32MainWindow::createControl(const wchar_t* windowClass, const char* text, DWORD style, const PixelRect& place,
+                                    int id)
+{
+    const HWND control = CreateWindowExW(0, windowClass, wideText(text ? text : "").c_str(), style, place.left,
+                                         place.top, place.width, place.height, m_window,
+                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), m_instance, nullptr);
+    useDialogFont(control);
+    return control;
+}
+
+HWND Win32MainWindow::createPictureButton(const PixelRect& place, int id, int icon)
+{
+    const HWND button = createControl(WC_BUTTONW, nullptr, kButton | BS_ICON, place, id);
+    // Centred by the button; Windows greys it while the button is disabled.
+    const auto image = static_cast<HICON>(LoadImageW(m_instance, MAKEINTRESOURCEW(icon), IMAGE_ICON, 32, 32, 0));
+    SendMessageW(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(image));
+    m_buttonIcons.push_back(image);
+    return button;
+}
+
+void Win32MainWindow::createControls()
+{
+    m_picture1.create(m_window, m_instance, layout::kPicture1.place, kPicture1);
+
+    for (std::size_t i = 0; i < m_captions.size(); ++i)
+        m_captions[i] = createControl(WC_STATICW, layout::kCaptions[i].caption, kChild | SS_CENTER | SS_NOPREFIX,
+                                      layout::kCaptions[i].place, -1);
+    for (int i = 0; i < 9; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        m_label1[index] = createControl(WC_STATICW, nullptr, kColourLabel, layout::swatchPlace(i), kLabel1First + i);
+        m_backs.set(m_label1[index], layout::kPalette[index]);
+    }
+    m_label6 = createControl(WC_STATICW, nullptr, kChild | WS_BORDER, layout::kLabel6.place, -1);
+    for (int i = 0; i < 3; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        m_label3[index] = createControl(WC_STATICW, nullptr, kColourLabel, layout::kLabel3[index], kLabel3First + i);
+    }
+
+    m_command1 = createControl(WC_BUTTONW, layout::kCommand1.caption, kButton, layout::kCommand1.place, kCommand1);
+    m_command2 = createPictureButton(layout::kCommand2.place, kCommand2, IDI_FOLDER);
+    const int toolIcons[4] = {IDI_PENCIL, IDI_BUCKET, IDI_ERASER, IDI_EYEDROPPER};
+    for (int i = 0; i < 4; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        m_command3[index] = createPictureButton(layout::kCommand3[index].place, kCommand3First + i, toolIcons[i]);
+    }
+    m_command4 = createPictureButton(layout::kCommand4.place, kCommand4, IDI_FLOPPY);
+    EnableWindow(m_command4, FALSE);
+    m_command5 = createControl(WC_BUTTONW, layout::kCommand5.caption, kButton, layout::kCommand5.place, kCommand5);
+    m_command6 = createControl(WC_BUTTONW, layout::kCommand6.caption, kButton, layout::kCommand6.place, kCommand6);
+
+    // Frames last, so their outlines lie over the controls they group.
+    for (std::size_t i = 0; i < m_groupFrames.size(); ++i)
+        m_groupFrames[i].create(m_window, m_instance, layout::kGroupFrames[i].place, 1);
+    m_shape1.create(m_window, m_instance, layout::kShape1, layout::kShape1Width);
+
+    orderWindows();
+    addToolTips();
+    m_lastFocus = m_picture1.handle();
+}
+
+void Win32MainWindow::orderWindows()
+{
+    // Tab follows the order of the windows. Below the tab stops, the
+    // coloured labels lie over the captions they touch (a swatch's top
+    // border over the caption above it); the frames stay above them all.
+    std::vector<HWND> order = {m_picture1.handle(), m_command1,    m_command2,    m_command3[0], m_command3[1],
+                               m_command3[2],       m_command3[3], m_command4,    m_command5,    m_command6};
+    order.insert(order.end(), m_label1.begin(), m_label1.end());
+    order.push_back(m_label6);
+    order.insert(order.end(), m_label3.begin(), m_label3.end());
+    order.insert(order.end(), m_captions.begin(), m_captions.end());
+    HWND above = HWND_TOP;
+    for (HWND control : order) {
+        SetWindowPos(control, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        above = control;
+    }
+    for (const FrameShape& frame : m_groupFrames)
+        SetWindowPos(frame.handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(m_shape1.handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void Win32MainWindow::addToolTips()
+{
+    m_toolTips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_window, nullptr,
+                                 m_instance, nullptr);
+    const std::pair<HWND, const layout::Control*> tips[] = {
+        {m_command3[0], &layout::kCommand3[0]}, {m_command3[1], &layout::kCommand3[1]},
+        {m_command3[2], &layout::kCommand3[2]}, {m_command3[3], &layout::kCommand3[3]},
+        {m_command2, &layout::kCommand2},       {m_command4, &layout::kCommand4},
+        {m_command6, &layout::kCommand6},       {m_command5, &layout::kCommand5},
+    };
+    for (const auto& [control, entry] : tips) {
+        std::wstring text = wideText(entry->toolTip);
+        TOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = m_window;
+        tool.uId = reinterpret_cast<UINT_PTR>(control);
+        tool.lpszText = text.data();  // copied by the tooltip
+        SendMessageW(m_toolTips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+

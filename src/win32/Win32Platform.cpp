@@ -1,0 +1,119 @@
+#include "win32/Win32Platform.h"
+
+#include "win32/Text.h"
+
+#include <commdlg.h>
+#include <shellapi.h>
+
+#include <algorithm>
+#include <vector>
+
+static_assert(kOfnHideReadOnly == OFN_HIDEREADONLY && kCcFullOpen == CC_FULLOPEN,
+              "the core's dialog flags are Windows' own values");
+
+namespace {
+
+// The Color dialog's custom colours last for the run and are kept nowhere.
+COLORREF g_customColours[16] = {0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF,
+                                0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF};
+
+// Room for any path the file dialogs give, long ones included.
+constexpr std::size_t kFileNameRoom = 32768;
+
+}  // namespace
+
+std::wstring Win32Platform::dialogFilter(const std::string& filter)
+{
+    std::wstring result = wideText(filter);
+    std::replace(result.begin(), result.end(), L'|', L'\0');
+    result.push_back(L'\0');  // the string's own NUL ends the list
+    return result;
+}
+
+void Win32Platform::showCommonDialog(DialogAction action, CommonDialogState& state)
+{
+    if (action == DialogAction::Color)
+        chooseColour(state);
+    else
+        chooseFile(action, state);
+}
+
+void Win32Platform::chooseFile(DialogAction action, CommonDialogState& state)
+{
+    std::vector<wchar_t> name(kFileNameRoom, L'\0');
+    const std::wstring given = state.fileName.wstring();
+    std::copy_n(given.begin(), std::min(given.size(), name.size() - 1), name.begin());
+    const std::wstring filter = dialogFilter(state.filter);
+    const std::wstring title = wideText(state.dialogTitle);
+    const std::wstring folder = state.initDir.wstring();
+
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = m_owner;
+    dialog.lpstrFilter = filter.c_str();
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = name.data();
+    dialog.nMaxFile = static_cast<DWORD>(name.size());
+    dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
+    dialog.lpstrTitle = title.c_str();
+    // Nothing asks about overwriting or demands that the file exist: the
+    // program itself asks, and refuses what it cannot open, in its own words.
+    dialog.Flags = state.flags | OFN_EXPLORER | OFN_NOCHANGEDIR;
+    const BOOL chosen = action == DialogAction::Open ? GetOpenFileNameW(&dialog) : GetSaveFileNameW(&dialog);
+    state.fileName = chosen ? std::filesystem::path(std::wstring(name.data())) : std::filesystem::path();
+    if (!chosen && CommDlgExtendedError() != 0)
+        messageBox("The File Dialog Could Not Be Shown", kErrorTitle, MessageIcon::Critical, MessageButtons::Ok);
+}
+
+void Win32Platform::chooseColour(CommonDialogState& state)
+{
+    CHOOSECOLORW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = m_owner;
+    dialog.rgbResult = state.colour;  // a COLORREF is 0x00BBGGRR too
+    dialog.lpCustColors = g_customColours;
+    dialog.Flags = state.flags | CC_RGBINIT;
+    if (ChooseColorW(&dialog)) state.colour = dialog.rgbResult & 0x00FFFFFF;
+    else if (CommDlgExtendedError() != 0)
+        messageBox("The Color Dialog Could Not Be Shown", kErrorTitle, MessageIcon::Critical, MessageButtons::Ok);
+}
+
+MessageAnswer Win32Platform::messageBox(const std::string& text, const std::string& title, MessageIcon icon,
+                                        MessageButtons buttons)
+{
+    UINT type = buttons == MessageButtons::YesNo ? MB_YESNO | MB_DEFBUTTON1 : MB_OK;
+    if (icon == MessageIcon::Critical) type |= MB_ICONSTOP;
+    if (icon == MessageIcon::Information) type |= MB_ICONINFORMATION;
+    const std::wstring caption = wideText(title.empty() ? std::string(kApplicationTitle) : title);
+    switch (MessageBoxW(m_owner, wideText(text).c_str(), caption.c_str(), type)) {
+    case IDYES: return MessageAnswer::Yes;
+    case IDNO: return MessageAnswer::No;
+    default: return MessageAnswer::Ok;
+    }
+}
+
+void Win32Platform::openUrl(const std::string& url)
+{
+    ShellExecuteW(nullptr, nullptr, wideText(url).c_str(), nullptr, L"C:\\", SW_SHOWNORMAL);
+}
+
+ScreenSize Win32Platform::screenSize()
+{
+    return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
+std::filesystem::path Win32Platform::programFolder()
+{
+    std::vector<wchar_t> name(MAX_PATH);
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
+        if (length == 0) return {};
+        if (length < name.size()) return std::filesystem::path(std::wstring(name.data(), length)).parent_path();
+        name.resize(name.size() * 2);  // cut short: try again with more room
+    }
+}
+
+void Win32Platform::endProgram(int status)
+{
+    ExitProcess(static_cast<UINT>(status));
+}

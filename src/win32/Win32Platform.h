@@ -1,0 +1,33 @@
+#pragma once
+
+#include "app/Platform.h"
+
+#include <windows.h>
+
+#include <string>
+
+// The platform through Windows' own services: the common dialogs, MessageBox,
+// ShellExecute, the screen metrics, the module's file name and ExitProcess.
+class Win32Platform : public Platform {
+public:
+    // The window the dialogs and message boxes belong to.
+    void setOwner(HWND owner) { m_owner = owner; }
+
+    void showCommonDialog(DialogAction action, CommonDialogState& state) override;
+    MessageAnswer messageBox(const std::string& text, const std::string& title, MessageIcon icon,
+                             MessageButtons buttons) override;
+    void openUrl(const std::string& url) override;
+    ScreenSize screenSize() override;
+    std::filesystem::path programFolder() override;
+    void endProgram(int status) override;
+
+    // "BMP Files|*.bmp|All Files|*.*" as the file dialogs take it: each bar
+    // a NUL, and one more NUL at the end.
+    static std::wstring dialogFilter(const std::string& filter);
+
+private:
+    void chooseFile(DialogAction action, CommonDialogState& state);
+    void chooseColour(CommonDialogState& state);
+
+    HWND m_owner = nullptr;
+};

@@ -1,0 +1,35 @@
+#include "app/Form1.h"
+#include "win32/MessageLoop.h"
+#include "win32/Win32MainWindow.h"
+#include "win32/Win32Platform.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+#include <objbase.h>
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
+{
+    // The file dialogs and ShellExecute may load shell extensions, which want COM.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    Win32Platform platform;
+    Win32MainWindow window(instance);
+    if (!window.handle()) {
+        platform.messageBox("The Window Could Not Be Made", kErrorTitle, MessageIcon::Critical, MessageButtons::Ok);
+        return 1;
+    }
+    platform.setOwner(window.handle());
+    Form1 form(window, platform);
+    if (!window.attach(form)) {
+        platform.messageBox("The Canvas Could Not Be Made", kErrorTitle, MessageIcon::Critical, MessageButtons::Ok);
+        return 1;
+    }
+    if (!form.Form_Load()) return 1;
+    window.show(show);
+    const int status = runMessageLoop();
+    if (SUCCEEDED(com)) CoUninitialize();
+    return status;
+}

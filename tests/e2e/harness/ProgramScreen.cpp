@@ -1,0 +1,88 @@
+#include "ProgramScreen.h"
+
+#include "app/Layout.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QThread>
+
+namespace e2e {
+
+namespace {
+
+QPoint middle(const PixelRect& place) { return {place.left + place.width / 2, place.top + place.height / 2}; }
+QRect rect(const PixelRect& place) { return {place.left, place.top, place.width, place.height}; }
+
+}  // namespace
+
+QPoint ProgramScreen::middleOf(const PixelRect& layoutPlace) const { return client(middle(layoutPlace)); }
+
+QPoint ProgramScreen::swatch(int index) const { return middleOf(layout::swatchPlace(index)); }
+
+QPoint ProgramScreen::toolButton(int index) const
+{
+    return client(middle(layout::kCommand3.at(static_cast<std::size_t>(index)).place));
+}
+
+QRect ProgramScreen::toolButtonRect(int index) const
+{
+    return rect(layout::kCommand3.at(static_cast<std::size_t>(index)).place).translated(m_client);
+}
+
+QPoint ProgramScreen::pencilSquare(int index) const
+{
+    return client(middle(layout::kLabel3.at(static_cast<std::size_t>(index))));
+}
+
+QPoint ProgramScreen::openButton() const { return client(middle(layout::kCommand2.place)); }
+QRect ProgramScreen::openButtonRect() const { return rect(layout::kCommand2.place).translated(m_client); }
+QPoint ProgramScreen::saveButton() const { return client(middle(layout::kCommand4.place)); }
+QPoint ProgramScreen::exitButton() const { return client(middle(layout::kCommand5.place)); }
+
+std::string ProgramScreen::waitForCanvas(const Pixels& expected) const
+{
+    std::string last;
+    const QDeadlineTimer deadline(10000);
+    do {
+        last = differences(expected, m_x.screenshot(), m_canvas);
+        if (last.empty()) return last;
+        QThread::msleep(100);
+    } while (!deadline.hasExpired());
+    return last;
+}
+
+bool ProgramScreen::chooseFile(const QString& titlePattern, const QString& name) const
+{
+    const QString dialog = m_x.waitForWindow(titlePattern);
+    if (dialog.isEmpty() || !takeKeys(dialog)) return false;
+    return m_x.type(name) && m_x.key(QStringLiteral("Return")) && m_x.waitUntilGone(titlePattern);
+}
+
+bool ProgramScreen::answerBox(const QString& titlePattern, const QString& keyName) const
+{
+    const QString box = m_x.waitForWindow(titlePattern);
+    if (box.isEmpty() || !takeKeys(box)) return false;
+    return m_x.key(keyName) && m_x.waitUntilGone(titlePattern);
+}
+
+int darkPixels(const QImage& image, const QRect& area)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) count += qGray(image.pixel(x, y)) < 80 ? 1 : 0;
+    return count;
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+int bitCountOf(const QByteArray& file)
+{
+    if (file.size() < 30) return 0;
+    return static_cast<unsigned char>(file[28]) | static_cast<unsigned char>(file[29]) << 8;
+}
+
+}  // namespace e2e

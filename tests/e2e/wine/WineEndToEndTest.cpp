@@ -1,0 +1,235 @@
+// The Windows program in real windows under Wine: a private X server, a
+// fresh Wine prefix, the program run from a folder whose name Windows' ANSI
+// code page cannot spell, driven by mouse and keyboard through Windows' own
+// dialogs and message boxes, with the screen and the saved file compared
+// pixel for pixel with the model.
+
+#include "ProgramScreen.h"
+
+#include "app/Layout.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#ifndef PINTARO_WINDOWS_PROGRAM
+#error "PINTARO_WINDOWS_PROGRAM must name the Windows program under test"
+#endif
+
+namespace {
+
+using namespace e2e;
+
+const QString kWineRun = QStringLiteral(PINTARO_WINE_RUN);
+// Greek and Japanese: outside every ANSI code page that has Latin letters.
+const QString kChildFolder = QString::fromUtf8("Παιδί 子供");
+
+QRgb screenColour(Colour colour) { return qRgb(redOf(colour), greenOf(colour), blueOf(colour)) & 0xFFFFFFu; }
+
+// How Wine names a Unix path: the whole file system is drive Z:.
+QString windowsPath(const QString& unixPath) { return QStringLiteral("Z:") + QString(unixPath).replace('/', '\\'); }
+
+QProcessEnvironment wineEnvironment(const QString& display, const QString& home, const QString& prefix)
+{
+    QProcessEnvironment environment = programEnvironment(display, home);
+    if (display.isEmpty()) environment.remove(QStringLiteral("DISPLAY"));
+    environment.insert(QStringLiteral("WINEPREFIX"), prefix);
+    // Wine reads Unix file names in the locale's encoding.
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    return environment;
+}
+
+// Ends the prefix's server and everything it runs, and waits until it has.
+void endWine(const QString& prefix, const QString& home)
+{
+    const QProcessEnvironment environment = wineEnvironment(QString(), home, prefix);
+    runTool(QStringLiteral("wineserver"), {QStringLiteral("-k")}, 20000, environment);
+    runTool(QStringLiteral("wineserver"), {QStringLiteral("-w")}, 20000, environment);
+}
+
+class WineEndToEnd : public ::testing::Test {
+protected:
+    // The prefix is made once, without a display, and shared by every test
+    // (CTest removes it before and after a run). Each test ends the
+    // prefix's server, so the next test's programs start a new one on that
+    // test's own display.
+    static void SetUpTestSuite()
+    {
+        if (QFile::exists(prefix() + QStringLiteral("/.ready"))) return;
+        const QString home = prefix() + QStringLiteral(".home");
+        QDir().mkpath(home);
+        runTool(kWineRun, {QStringLiteral("--prefix"), prefix(), QStringLiteral("wineboot")}, 180000,
+                wineEnvironment(QString(), home, prefix()));
+        endWine(prefix(), home);
+    }
+    static QString prefix() { return QStringLiteral(PINTARO_WINE_PREFIX); }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(QFile::exists(prefix() + QStringLiteral("/.ready")))
+            << "no Wine prefix could be made; see " << prefix().toStdString() << ".log";
+        ASSERT_TRUE(m_work.isValid());
+        m_home = m_work.filePath(QStringLiteral("home"));
+        ASSERT_TRUE(QDir().mkpath(m_home));
+        // The program in a folder of its own, with the folder it saves into.
+        m_folder = m_work.filePath(kChildFolder + QStringLiteral("/pintaro"));
+        ASSERT_TRUE(QDir().mkpath(m_folder + QStringLiteral("/pics/mypics")));
+        ASSERT_TRUE(QFile::copy(QStringLiteral(PINTARO_WINDOWS_PROGRAM), m_folder + QStringLiteral("/pintaro.exe")))
+            << "no " PINTARO_WINDOWS_PROGRAM "; tools/build-windows makes it";
+    }
+    void TearDown() override
+    {
+        m_program.stop();
+        endWine(prefix(), m_home);
+    }
+
+    void startScreen(int width, int height)
+    {
+        const QString problem = m_screen.start(width, height);
+        ASSERT_TRUE(problem.isEmpty()) << problem.toStdString();
+        m_x = std::make_unique<XDriver>(m_screen.display());
+        // Wine draws the frame itself: client area at (4, 23), the canvas
+        // inside its 2-pixel edge at (8, 8) of it. Wine gives its dialogs
+        // the keyboard itself.
+        m_on = std::make_unique<ProgramScreen>(*m_x, QPoint(4, 23), QPoint(14, 33), false);
+    }
+
+    void startProgram()
+    {
+        m_program.setErrorFile(m_work.filePath(QStringLiteral("program-messages.txt")));
+        ASSERT_TRUE(m_program.start(kWineRun,
+                                    {QStringLiteral("--prefix"), prefix(), m_folder + QStringLiteral("/pintaro.exe")},
+                                    wineEnvironment(m_screen.display(), m_home, prefix()), false, m_home))
+            << "cannot start the program under Wine";
+    }
+
+    QTemporaryDir m_work{QStringLiteral(PINTARO_BINARY_DIR "/wine-e2e-XXXXXX")};
+    QString m_home;
+    QString m_folder;
+    VirtualScreen m_screen;
+    std::unique_ptr<XDriver> m_x;
+    std::unique_ptr<ProgramScreen> m_on;
+    ChildProcess m_program;
+};
+
+TEST_F(WineEndToEnd, PaintsOnScreenAndSavesThroughWindowsDialogs)
+{
+    const Pixels picture = outlinePicture();
+    const QString picturePath = m_work.filePath(QStringLiteral("outlines.bmp"));
+    ASSERT_TRUE(writeMonochrome(picture, picturePath));
+    const QString savedPath = m_folder + QStringLiteral("/pics/mypics/my art.bmp");
+
+    ASSERT_NO_FATAL_FAILURE(startScreen(1024, 768));
+    ASSERT_NO_FATAL_FAILURE(startProgram());
+    const XDriver& x = *m_x;
+    const ProgramScreen& on = *m_on;
+    const QString window = x.waitForWindow(kMainTitle);
+    ASSERT_FALSE(window.isEmpty()) << "the main window never appeared; the program " << m_program.describe();
+    EXPECT_EQ(x.geometry(window), QRect(0, 0, 800, 600));
+
+    // The palette, the current colour, the smallest pencil and the frame
+    // around swatch 6, each at its pixels.
+    QImage shot;
+    const QDeadlineTimer drawn(10000);
+    do {
+        shot = x.screenshot();
+    } while (!(shot.width() >= 800 && (shot.pixel(on.swatch(8)) & 0xFFFFFFu) == e2e::kWhite) && !drawn.hasExpired());
+    // Each swatch whole: its colour inside a one-pixel border, nothing over it.
+    for (int i = 0; i < 9; ++i) {
+        const PixelRect place = layout::swatchPlace(i);
+        const QPoint corner = on.client({place.left, place.top});
+        Pixels swatch(place.width, place.height, screenColour(layout::kPalette[static_cast<std::size_t>(i)]));
+        swatch.outline({0, 0, place.width, place.height}, shot.pixel(corner) & 0xFFFFFFu);
+        EXPECT_EQ(differences(swatch, shot, corner), "") << "swatch " << i;
+    }
+    EXPECT_EQ(shot.pixel(on.middleOf(layout::kLabel6.place)) & 0xFFFFFFu, screenColour(layout::kPalette[6])) << "current colour";
+    EXPECT_EQ(shot.pixel(on.pencilSquare(0)) & 0xFFFFFFu, kBlack) << "pencil size 0";
+    const PixelRect six = layout::swatchPlace(6);
+    for (const QPoint ring : {QPoint(six.left - 2, six.top + 8), QPoint(six.left - 1, six.top + 8),
+                              QPoint(six.right() + 1, six.top + 8), QPoint(six.left + 8, six.bottom() + 1)})
+        EXPECT_EQ(shot.pixel(on.client(ring)) & 0xFFFFFFu, kBlack) << "selection frame at " << ring.x() << "," << ring.y();
+    for (int tool : {0, 2, 3})
+        EXPECT_GT(darkPixels(shot, on.toolButtonRect(tool)), 10) << "tool button " << tool << " shows no icon";
+
+    // With no picture open a press on the canvas asks for one.
+    ASSERT_TRUE(x.click(on.canvasPoint(320, 260)));
+    ASSERT_TRUE(on.chooseFile(kOpenTitle, windowsPath(picturePath))) << "the Open dialog did not take the path";
+    EXPECT_TRUE(x.windows(kErrorTitle).isEmpty()) << "the picture was refused";
+    Pixels expected = openedOnCanvas(picture);
+    ASSERT_EQ(on.waitForCanvas(expected), "") << "the opened picture";
+
+    x.click(on.swatch(3));
+    x.click(on.canvasPoint(400, 116));
+    expected.fill(interiorOnCanvas(kFrameB), kGreen);
+    ASSERT_EQ(on.waitForCanvas(expected), "") << "a green fill";
+
+    x.click(on.toolButton(0));
+    x.click(on.swatch(5));
+    x.click(on.canvasPoint(100, 250));
+    expected.set(100, 250, kRed);
+    ASSERT_EQ(on.waitForCanvas(expected), "") << "a 1-pixel pencil dot";
+
+    x.click(on.toolButton(2));
+    x.click(on.canvasPoint(kLineX, 300));
+    expected.set(kLineX, 300, e2e::kWhite);
+    ASSERT_EQ(on.waitForCanvas(expected), "") << "an eraser press on an outline";
+
+    // A bare name lands in pics\mypics beside the program.
+    ASSERT_TRUE(x.click(on.saveButton()));
+    ASSERT_TRUE(on.chooseFile(kSaveTitle, QStringLiteral("my art.bmp"))) << "the Save As dialog did not take the name";
+    ASSERT_TRUE(on.answerBox(kConfirmTitle, QStringLiteral("Return"))) << "no confirmation after saving";
+    const QByteArray firstSave = readFile(savedPath);
+    EXPECT_EQ(bitCountOf(firstSave), 24);
+    EXPECT_EQ(differences(expected, QImage::fromData(firstSave, "BMP")), "");
+
+    // No keeps the file byte for byte; after more painting Yes replaces it.
+    x.click(on.saveButton());
+    ASSERT_TRUE(on.chooseFile(kSaveTitle, QStringLiteral("my art.bmp")));
+    ASSERT_TRUE(on.answerBox(kErrorTitle, QStringLiteral("n"))) << "no overwrite question";
+    EXPECT_TRUE(x.windows(kConfirmTitle).isEmpty()) << "confirmed a save that was declined";
+    EXPECT_TRUE(readFile(savedPath) == firstSave) << "declining the overwrite changed the file";
+
+    x.click(on.canvasPoint(120, 150));
+    expected.set(120, 150, e2e::kWhite);
+    ASSERT_EQ(on.waitForCanvas(expected), "") << "an eraser press on colour";
+    x.click(on.saveButton());
+    ASSERT_TRUE(on.chooseFile(kSaveTitle, QStringLiteral("my art.bmp")));
+    ASSERT_TRUE(on.answerBox(kErrorTitle, QStringLiteral("Return"))) << "no overwrite question";
+    ASSERT_TRUE(on.answerBox(kConfirmTitle, QStringLiteral("Return"))) << "no confirmation after overwriting";
+    EXPECT_EQ(differences(expected, QImage(savedPath, "BMP")), "");
+
+    // The artwork opens again from the child's folder, named from pics\.
+    x.click(on.openButton());
+    ASSERT_TRUE(on.chooseFile(kOpenTitle, QStringLiteral("mypics\\my art.bmp")));
+    EXPECT_TRUE(x.windows(kErrorTitle).isEmpty()) << "the saved artwork was refused";
+    EXPECT_EQ(on.waitForCanvas(openedOnCanvas(expected)), "");
+
+    x.click(on.exitButton());
+    EXPECT_EQ(m_program.waitForExit(10000), 0);
+}
+
+TEST_F(WineEndToEnd, RefusesToStartOnAScreenTooNarrow)
+{
+    ASSERT_NO_FATAL_FAILURE(startScreen(799, 600));
+    ASSERT_NO_FATAL_FAILURE(startProgram());
+    const XDriver& x = *m_x;
+    const QString box = x.waitForWindow(kErrorTitle);
+    ASSERT_FALSE(box.isEmpty()) << "no refusal shown; the program " << m_program.describe();
+    EXPECT_TRUE(x.windows(kMainTitle).isEmpty()) << "the main window appeared on a small screen";
+    x.key(QStringLiteral("Return"));
+    const std::optional<int> status = m_program.waitForExit(10000);
+    ASSERT_TRUE(status.has_value()) << "the program did not end after the refusal";
+    EXPECT_NE(*status, 0);
+    EXPECT_TRUE(x.windows(kMainTitle).isEmpty());
+}
+
+}  // namespace
