@@ -1,5 +1,6 @@
 #pragma once
 
+#include "raster/CanvasRecorder.h"
 #include "raster/Colour.h"
 #include "raster/PixelRect.h"
 
@@ -78,10 +79,28 @@ public:
     static constexpr std::size_t kStride = kWidth;  // in pixels
     static PixelRect whole() { return {0, 0, kWidth, kHeight}; }
 
-private:
+    // While set, the flood fill, the stamp and setPixel/setPixelV report to
+    // `recorder` what they change; nullptr stops it. A copy of the image
+    // records nothing until told to.
+    void setRecorder(CanvasRecorder* recorder) { m_recorder.to = recorder; }
+    bool isRecorded() const { return m_recorder.to != nullptr; }
+
+    // Putting recorded words back: unchecked, and never reported.
     static std::size_t index(int x, int y) { return static_cast<std::size_t>(y) * kWidth + static_cast<std::size_t>(x); }
+    StoredPixel wordAt(std::size_t index) const { return m_pixels[index]; }
+    void putWord(std::size_t index, StoredPixel word) { m_pixels[index] = word; }
+    void putRun(int row, int left, int right, StoredPixel word);
+
+private:
+    struct RecorderSlot {
+        RecorderSlot() = default;
+        RecorderSlot(const RecorderSlot&) {}
+        RecorderSlot& operator=(const RecorderSlot&) { return *this; }
+        CanvasRecorder* to = nullptr;
+    };
 
     std::vector<StoredPixel> m_pixels;
+    RecorderSlot m_recorder;
     Colour m_fillColour = kPureBlack;
     Colour m_background;
 };

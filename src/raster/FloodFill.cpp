@@ -113,8 +113,10 @@ inline int skipToSurface(const Pixel* row, int from, int last, Pixel surface)
     return x;
 }
 
-// The start pixel is `surface` and `fill` differs from it.
-PixelRect spanFill(Pixel* const pixels, int x, int y, Pixel surface, Pixel fill)
+// The start pixel is `surface` and `fill` differs from it. Each run painted
+// is handed to `report`(row, left, right) as soon as it is painted.
+template <typename Report>
+PixelRect spanFill(Pixel* const pixels, int x, int y, Pixel surface, Pixel fill, Report report)
 {
     Segment* const stack = segmentStack();
     std::size_t top = 0;
@@ -156,6 +158,7 @@ PixelRect spanFill(Pixel* const pixels, int x, int y, Pixel surface, Pixel fill)
                 ++walked;
             }
             if (walked > 0) {
+                for (int k = 0; k < walked; ++k) report(row + k * dy, x1, x1);
                 const int last = row + (walked - 1) * dy;
                 minX = std::min(minX, x1);
                 maxX = std::max(maxX, x1);
@@ -168,6 +171,7 @@ PixelRect spanFill(Pixel* const pixels, int x, int y, Pixel surface, Pixel fill)
         }
 
         const auto painted = [&](int start, int end) {
+            report(row, start, end - 1);
             minX = std::min(minX, start);
             maxX = std::max(maxX, end - 1);
             minY = std::min(minY, row);
@@ -199,5 +203,13 @@ PixelRect CanvasImage::floodFillSurface(int x, int y, Colour surface)
     surface &= 0x00FFFFFF;
     if (!contains(x, y) || pixel(x, y) != surface || m_fillColour == surface) return {};
     // Compared as stored: the conversion is one to one, so equal colours are equal words.
-    return spanFill(m_pixels.data(), x, y, toStored(surface), toStored(m_fillColour));
+    const Pixel from = toStored(surface);
+    const Pixel to = toStored(m_fillColour);
+    // Two copies of the fill, so one that is not recorded pays nothing for it.
+    if (CanvasRecorder* const recorder = m_recorder.to) {
+        recorder->fillStarts(from, to);
+        return spanFill(m_pixels.data(), x, y, from, to,
+                        [recorder](int row, int left, int right) { recorder->filledRun(row, left, right); });
+    }
+    return spanFill(m_pixels.data(), x, y, from, to, [](int, int, int) {});
 }
