@@ -2,62 +2,17 @@
 // keyboard driven as a child would drive them, Qt's own dialogs, and the
 // files the program writes read back pixel for pixel.
 
-#include "CanvasModel.h"
-#include "XSession.h"
+#include "EndToEndFixture.h"
 
-#include <QDeadlineTimer>
-#include <QDir>
 #include <QDirIterator>
-#include <QFile>
 #include <QFileInfo>
-#include <QImage>
-#include <QTemporaryDir>
-#include <QThread>
-
-#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#ifndef PINTARO_PROGRAM
-#error "PINTARO_PROGRAM must name the program under test"
-#endif
-
 namespace {
 
 using namespace e2e;
-
-const QString kMainTitle = QStringLiteral("^The Tovella Vadovov Rurira Pintaro v1\\.0$");
-const QString kOpenTitle = QStringLiteral("^Open Image \\[BMP\\] File$");
-const QString kSaveTitle = QStringLiteral("^Save Your Art Work$");
-const QString kConfirmTitle = QStringLiteral("^Pintaro v1\\.0$");
-const QString kErrorTitle = QStringLiteral("^Pintaro v1\\.0 \\[Error\\]$");
-
-// Places in the window's client area, which lies at the screen's origin:
-// without a window manager there is no frame.
-QPoint canvasPoint(int x, int y) { return {10 + x, 10 + y}; }
-QPoint swatch(int index) { return {712 + 24 * (index % 3) + 8, 32 + 24 * (index / 3) + 8}; }
-QPoint toolButton(int index) { return {744, 216 + 32 * index + 12}; }
-QRect toolButtonRect(int index) { return {712, 216 + 32 * index, 65, 25}; }
-const QPoint kSmallPencil{720, 388};
-const QPoint kMidPencil{740, 390};
-const QPoint kOpenButton{744, 476};
-const QPoint kSaveButton{744, 508};
-const QPoint kExitButton{760, 552};
-const QRect kOpenButtonRect{712, 464, 65, 25};
-
-// The canvas on screen settles on `expected`, or the last differences.
-std::string waitForCanvas(const XDriver& x, const Pixels& expected)
-{
-    std::string last;
-    const QDeadlineTimer deadline(10000);
-    do {
-        last = differences(expected, x.screenshot(), canvasPoint(0, 0));
-        if (last.empty()) return last;
-        QThread::msleep(100);
-    } while (!deadline.hasExpired());
-    return last;
-}
 
 int darkPixels(const QImage& image, const QRect& area)
 {
@@ -65,32 +20,6 @@ int darkPixels(const QImage& image, const QRect& area)
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x) count += qGray(image.pixel(x, y)) < 80 ? 1 : 0;
     return count;
-}
-
-// Picture coordinates of the test picture's closed outlines and its one line.
-const QRect kFrameA{QPoint(40, 40), QPoint(240, 190)};
-const QRect kFrameB{QPoint(300, 40), QPoint(500, 190)};
-const QRect kFrameC{QPoint(40, 300), QPoint(240, 450)};
-const QRect kOnePixelBox{QPoint(620, 40), QPoint(622, 42)};
-constexpr int kLineX = 600;
-constexpr int kLineTop = 250;
-constexpr int kLineBottom = 500;
-
-QRect interiorOnCanvas(const QRect& frame) { return frame.translated(0, 1).adjusted(1, 1, -1, -1); }
-
-Pixels testPicture()
-{
-    Pixels p(kWidth, kPictureHeight, kWhite);
-    p.outline(kFrameA);
-    p.outline(kFrameB);
-    p.outline(kFrameC);
-    p.outline(kOnePixelBox);
-    p.fill({QPoint(kLineX, kLineTop), QPoint(kLineX, kLineBottom)}, kBlack);
-    // Marks on the top and bottom rows show where opening puts them.
-    p.fill({0, 0, 20, 1}, kBlack);
-    p.fill({680, 0, 5, 1}, kBlack);
-    p.fill({300, kPictureHeight - 1, 100, 1}, kBlack);
-    return p;
 }
 
 int bitCountOf(const QByteArray& file)
@@ -104,54 +33,6 @@ QByteArray readAll(const QString& path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-
-// Waits for the dialog, gives it the keyboard, types the name and accepts.
-bool chooseFile(const XDriver& x, const QString& titlePattern, const QString& name)
-{
-    const QString dialog = x.waitForWindow(titlePattern);
-    if (dialog.isEmpty() || !x.focus(dialog)) return false;
-    return x.type(name) && x.key(QStringLiteral("Return")) && x.waitUntilGone(titlePattern);
-}
-
-// Waits for a message box and answers it with one key.
-bool answerBox(const XDriver& x, const QString& titlePattern, const QString& keyName)
-{
-    const QString box = x.waitForWindow(titlePattern);
-    if (box.isEmpty() || !x.focus(box)) return false;
-    return x.key(keyName) && x.waitUntilGone(titlePattern);
-}
-
-class EndToEnd : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_work.isValid());
-        m_home = m_work.filePath(QStringLiteral("home"));
-        ASSERT_TRUE(QDir().mkpath(m_home));
-    }
-
-    // The server is required: without it the run fails, never skips.
-    void startScreen(int width, int height)
-    {
-        const QString problem = m_screen.start(width, height);
-        ASSERT_TRUE(problem.isEmpty()) << problem.toStdString();
-        m_x = std::make_unique<XDriver>(m_screen.display());
-    }
-
-    void startProgram(const QString& program = QStringLiteral(PINTARO_PROGRAM))
-    {
-        m_program.setErrorFile(m_work.filePath(QStringLiteral("program-messages.txt")));
-        ASSERT_TRUE(m_program.start(program, {}, programEnvironment(m_screen.display(), m_home), false, m_home))
-            << "cannot start " << program.toStdString();
-    }
-
-    QTemporaryDir m_work{QStringLiteral(PINTARO_BINARY_DIR "/e2e-XXXXXX")};
-    QString m_home;
-    // Members end in reverse: the program, then its server, then the files.
-    VirtualScreen m_screen;
-    std::unique_ptr<XDriver> m_x;
-    ChildProcess m_program;
-};
 
 TEST_F(EndToEnd, ColouringSessionSavesWhatWasPainted)
 {
@@ -277,7 +158,26 @@ TEST_F(EndToEnd, ColouringSessionSavesWhatWasPainted)
     x.click(kOpenButton);
     ASSERT_TRUE(chooseFile(x, kOpenTitle, savedPath));
     EXPECT_TRUE(x.windows(kErrorTitle).isEmpty()) << "the saved artwork was refused";
-    EXPECT_EQ(waitForCanvas(x, openedOnCanvas(expected)), "");
+    expected = openedOnCanvas(expected);
+    EXPECT_EQ(waitForCanvas(x, expected), "");
+
+    // A fill over the whole background taken back from the keyboard with the
+    // focus on the canvas, and made again with the focus on a tool button.
+    const Pixels beforeBackground = expected;
+    x.click(toolButton(1));
+    x.click(swatch(1));
+    x.click(canvasPoint(20, 270));
+    expected.floodFill(20, 270, kYellow);
+    ASSERT_TRUE(shows("a fill over the background"));
+    const Pixels background = expected;
+    ASSERT_TRUE(x.focus(window));
+    x.key(QStringLiteral("ctrl+z"));
+    expected = beforeBackground;
+    ASSERT_TRUE(shows("Ctrl+Z after the fill"));
+    x.click(toolButton(1));
+    x.key(QStringLiteral("ctrl+y"));
+    expected = background;
+    ASSERT_TRUE(shows("Ctrl+Y with a tool button focused"));
 
     x.click(kExitButton);
     EXPECT_EQ(m_program.waitForExit(10000), 0);
