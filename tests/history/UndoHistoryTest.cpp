@@ -1,12 +1,9 @@
 #include "history/UndoHistory.h"
 #include "support/CanvasColours.h"
-#include "support/FormFixture.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <optional>
-#include <string>
+#include <vector>
 
 namespace {
 
@@ -79,55 +76,6 @@ TEST(UndoHistoryTest, TheBudgetDropsTheOldestStepsAndNeverHoldsMore)
     EXPECT_TRUE(history.undo().isEmpty());
     strokeStep(history, canvas, 30, 400);
     EXPECT_EQ(history.undoableSteps(), 1u);
-}
-
-// Resident memory of this process in megabytes, from the kernel's own account.
-std::optional<double> residentMegabytes()
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0) return std::stod(line.substr(6)) / 1024.0;
-    return std::nullopt;
-}
-
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kMemoryIsOurs = false;  // the sanitizer's shadow and quarantine dwarf the program
-#else
-constexpr bool kMemoryIsOurs = true;
-#endif
-
-class ManyFillsTest : public FormFixture {};
-
-TEST_F(ManyFillsTest, TheLastHundredOfManyLargeFillsStayUndoableInLittleMemory)
-{
-    // The shipped picture with the largest background, three quarters of the canvas.
-    ASSERT_TRUE(start());
-    platform.answerFileDialog(PINTARO_SOURCE_DIR "/pics/space.bmp");
-    form->Command2_Click();
-    ASSERT_EQ(form->PictureLoaded, 1);
-    ASSERT_EQ(form->Picture1.pixel(0, 0), kWhite);
-    form->Command3_Click(1);
-
-    std::vector<Colour> afterTenth;
-    for (int i = 1; i <= 110; ++i) {
-        form->Label1_Click(i % 2 == 0 ? 3 : 6);
-        form->Picture1_MouseDown(1, 0, 0.0f, 0.0f);
-        form->Picture1_MouseUp(1, 0, 0.0f, 0.0f);
-        if (i == 10) afterTenth = pixelsOf(form->Picture1);
-    }
-    const auto resident = residentMegabytes();
-    ASSERT_TRUE(resident.has_value());
-    RecordProperty("resident_megabytes", std::to_string(*resident));
-    RecordProperty("history_bytes", std::to_string(form->history().heldBytes()));
-    if constexpr (kMemoryIsOurs) {
-        EXPECT_LT(*resident, 80.0);
-    }
-    EXPECT_LE(form->history().heldBytes(), UndoHistory::kBudgetBytes);
-    EXPECT_GE(form->history().undoableSteps(), 100u);
-
-    for (int i = 0; i < 100; ++i) form->undo();
-    EXPECT_TRUE(pixelsOf(form->Picture1) == afterTenth);
 }
 
 }  // namespace
