@@ -29,31 +29,27 @@ void HistoryStep::measure()
     m_changed = maxX < 0 ? PixelRect{} : PixelRect{minX, minY, maxX - minX + 1, maxY - minY + 1};
 }
 
+void HistoryStep::put(CanvasImage& canvas, const Part& part, bool before) const
+{
+    if (part.isFill) {
+        const StoredPixel word = before ? part.from : part.to;
+        for (std::size_t i = part.first; i < part.first + part.count; ++i)
+            canvas.putRun(runs[i].row, runs[i].left, runs[i].right, word);
+    } else {
+        for (std::size_t i = part.first; i < part.first + part.count; ++i)
+            canvas.putWord(pixels[i].index, before ? pixels[i].before : pixels[i].after);
+    }
+}
+
 PixelRect HistoryStep::undo(CanvasImage& canvas) const
 {
     // Backwards, so a pixel changed by two parts ends as it was before both.
-    for (auto part = parts.rbegin(); part != parts.rend(); ++part) {
-        if (part->isFill) {
-            for (std::size_t i = part->first; i < part->first + part->count; ++i)
-                canvas.putRun(runs[i].row, runs[i].left, runs[i].right, part->from);
-        } else {
-            for (std::size_t i = part->first; i < part->first + part->count; ++i)
-                canvas.putWord(pixels[i].index, pixels[i].before);
-        }
-    }
+    for (auto part = parts.rbegin(); part != parts.rend(); ++part) put(canvas, *part, true);
     return m_changed;
 }
 
 PixelRect HistoryStep::redo(CanvasImage& canvas) const
 {
-    for (const Part& part : parts) {
-        if (part.isFill) {
-            for (std::size_t i = part.first; i < part.first + part.count; ++i)
-                canvas.putRun(runs[i].row, runs[i].left, runs[i].right, part.to);
-        } else {
-            for (std::size_t i = part.first; i < part.first + part.count; ++i)
-                canvas.putWord(pixels[i].index, pixels[i].after);
-        }
-    }
+    for (const Part& part : parts) put(canvas, part, false);
     return m_changed;
 }

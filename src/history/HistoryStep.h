@@ -52,5 +52,8 @@ public:
     PixelRect redo(CanvasImage& canvas) const;
 
 private:
+    // The part's pixels as they were before it, or after.
+    void put(CanvasImage& canvas, const Part& part, bool before) const;
+
     PixelRect m_changed;
 };
