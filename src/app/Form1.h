@@ -3,6 +3,7 @@
 #include "app/CommonDialog.h"
 #include "app/Platform.h"
 #include "app/Window.h"
+#include "history/UndoHistory.h"
 #include "raster/CanvasImage.h"
 
 #include <cstdint>
@@ -65,6 +66,17 @@ public:
     frmAbout* aboutDialog() const;
 
     // ---------------------------------------------------------------------
+    // Undo and redo (history/)
+    // ---------------------------------------------------------------------
+    // A step is what one canvas press changed until its release. undo() puts
+    // the last step's pixels back as they were, redo() makes an undone step
+    // again; nothing else changes, and only the step's rectangle is shown
+    // anew. Neither acts during a stroke or while the About dialog is open.
+    void undo();
+    void redo();
+    const UndoHistory& history() const { return m_history; }
+
+    // ---------------------------------------------------------------------
     // Drawing state, 0 when the program starts
     // ---------------------------------------------------------------------
     std::int16_t CurrentTool = 0;  // 0 draw, 1 fill, 2 erase, 3 grab
@@ -85,4 +97,6 @@ private:
     std::unique_ptr<frmAbout> m_about;
     // While a canvas mouse handler runs: what it has painted and not yet shown.
     PixelRect* m_unshown = nullptr;
+    // After Picture1, so it is made after the image and gone before it.
+    UndoHistory m_history{Picture1};
 };

@@ -53,6 +53,7 @@ void Form1::Picture1_MouseDown(std::int16_t, std::int16_t, float x, float y)
     }
     if (Module1::AboutRequested != 0) return;
 
+    m_history.beginStep();
     ShownAtEnd shown(m_unshown, m_window);
     CanvasImage& canvas = Picture1;
     switch (CurrentTool) {
@@ -82,6 +83,8 @@ void Form1::Picture1_MouseDown(std::int16_t, std::int16_t, float x, float y)
     // Refused fills and grabs too: the next stroke starts from here.
     LastX = roundToPixel(x);
     LastY = roundToPixel(y);
+    // A press that starts no stroke is its own step; a stroke's ends with its release.
+    if (IsDrawing != 1) m_history.endStep();
 }
 
 void Form1::Picture1_MouseMove(std::int16_t, std::int16_t, float x, float y)
@@ -107,4 +110,5 @@ void Form1::Picture1_MouseMove(std::int16_t, std::int16_t, float x, float y)
 void Form1::Picture1_MouseUp(std::int16_t, std::int16_t, float, float)
 {
     IsDrawing = 0;
+    m_history.endStep();
 }

@@ -58,6 +58,8 @@ void Form1::Command2_Click()
         m_platform.messageBox(openProblemText(problem), kErrorTitle, MessageIcon::Critical, MessageButtons::Ok);
         return;
     }
+    // The steps so far were changes to the picture just replaced.
+    m_history.clear();
     m_window.refreshCanvas();
     PictureLoaded = 1;
     m_window.setSaveButtonEnabled(true);

@@ -7,6 +7,8 @@
 
 #include <QEvent>
 #include <QIcon>
+#include <QKeySequence>
+#include <QShortcut>
 
 namespace {
 
@@ -107,6 +109,16 @@ void QtMainWindow::attach(Form1& form)
     connect(Command4, &QPushButton::clicked, this, [&form] { form.Command4_Click(); });
     connect(Command5, &QPushButton::clicked, this, [&form] { form.Command5_Click(); });
     connect(Command6, &QPushButton::clicked, this, [&form] { form.Command6_Click(); });
+
+    // Window-wide, so they work whichever control has the focus.
+    const auto onKeys = [this](QKeyCombination keys, auto action) {
+        auto* shortcut = new QShortcut(QKeySequence(keys), this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, action);
+    };
+    onKeys(Qt::CTRL | Qt::Key_Z, [&form] { form.undo(); });
+    onKeys(Qt::CTRL | Qt::Key_Y, [&form] { form.redo(); });
+    onKeys(Qt::CTRL | Qt::SHIFT | Qt::Key_Z, [&form] { form.redo(); });
 }
 
 void QtMainWindow::placeOuter(int left, int top, int width, int height)

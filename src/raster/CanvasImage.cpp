@@ -52,8 +52,17 @@ PixelRect CanvasImage::setPixel(float x, float y, Colour colour)
 PixelRect CanvasImage::setPixelV(int x, int y, Colour colour)
 {
     if (!contains(x, y)) return {};
-    storePixel(x, y, colour & 0x00FFFFFF);
+    const std::size_t at = index(x, y);
+    const StoredPixel word = toStored(colour & 0x00FFFFFF);
+    if (m_recorder && m_pixels[at] != word) m_recorder->pixelChanging(at, m_pixels[at]);
+    m_pixels[at] = word;
     return PixelRect::point(x, y);
+}
+
+void CanvasImage::putRun(int row, int left, int right, StoredPixel word)
+{
+    StoredPixel* const line = &m_pixels[index(0, row)];
+    std::fill(line + left, line + right + 1, word);
 }
 
 PixelRect CanvasImage::clear(Colour colour)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "raster/CanvasRecorder.h"
 #include "raster/Colour.h"
 #include "raster/PixelRect.h"
 
@@ -89,13 +90,24 @@ public:
     static constexpr std::size_t kStride = kWidth;  // in pixels
     static PixelRect whole() { return {0, 0, kWidth, kHeight}; }
 
-private:
-    static std::size_t index(int x, int y) { return static_cast<std::size_t>(y) * kWidth + static_cast<std::size_t>(x); }
+    // While set, the flood fill, the stamp and setPixel/setPixelV report to
+    // `recorder` what they change; nullptr stops it. A copy of the image
+    // records nothing until told to.
+    void setRecorder(CanvasRecorder* recorder) { m_recorder = recorder; }
+    bool isRecorded() const { return m_recorder != nullptr; }
 
+    // Putting recorded words back: unchecked, and never reported.
+    static std::size_t index(int x, int y) { return static_cast<std::size_t>(y) * kWidth + static_cast<std::size_t>(x); }
+    StoredPixel wordAt(std::size_t index) const { return m_pixels[index]; }
+    void putWord(std::size_t index, StoredPixel word) { m_pixels[index] = word; }
+    void putRun(int row, int left, int right, StoredPixel word);
+
+private:
     static constexpr std::size_t kPixelCount = static_cast<std::size_t>(kWidth) * kHeight;
 
     std::vector<StoredPixel> m_own;  // empty once the storage is adopted
     StoredPixel* m_pixels;           // every operation goes through this one pointer
+    CanvasRecorder* m_recorder = nullptr;  // a copy records nothing
     Colour m_fillColour = kPureBlack;
     Colour m_background;
 };

@@ -19,6 +19,7 @@ PixelRect CanvasImage::stampSquare(int x, int y, int reach, Colour colour)
         for (int py = top; py <= bottom; ++py) {
             StoredPixel& word = m_pixels[index(px, py)];
             if (word == outline || word == paint) continue;
+            if (m_recorder) m_recorder->pixelChanging(index(px, py), word);
             word = paint;
             minX = std::min(minX, px);
             maxX = std::max(maxX, px);

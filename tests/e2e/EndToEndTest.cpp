@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #ifndef PINTARO_PROGRAM
@@ -24,6 +25,22 @@
 namespace {
 
 using namespace e2e;
+
+// The resident memory of a process in megabytes, from the kernel's account.
+std::optional<double> residentMegabytes(qint64 pid)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly)) return std::nullopt;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    return std::nullopt;
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kMemoryIsTheProgramsOwn = false;  // the sanitizer's shadow and quarantine dwarf it
+#else
+constexpr bool kMemoryIsTheProgramsOwn = true;
+#endif
 
 class EndToEnd : public ::testing::Test {
 protected:
@@ -186,7 +203,73 @@ TEST_F(EndToEnd, ColouringSessionSavesWhatWasPainted)
     x.click(on.openButton());
     ASSERT_TRUE(on.chooseFile(kOpenTitle, savedPath));
     EXPECT_TRUE(x.windows(kErrorTitle).isEmpty()) << "the saved artwork was refused";
-    EXPECT_EQ(on.waitForCanvas(openedOnCanvas(expected)), "");
+    expected = openedOnCanvas(expected);
+    EXPECT_EQ(on.waitForCanvas(expected), "");
+
+    // A fill over the whole background taken back from the keyboard with the
+    // focus on the canvas, and made again with the focus on a tool button.
+    const Pixels beforeBackground = expected;
+    x.click(on.toolButton(1));
+    x.click(on.swatch(1));
+    x.click(on.canvasPoint(20, 270));
+    expected.floodFill(20, 270, kYellow);
+    ASSERT_TRUE(shows("a fill over the background"));
+    const Pixels background = expected;
+    ASSERT_TRUE(x.focus(window));
+    x.key(QStringLiteral("ctrl+z"));
+    expected = beforeBackground;
+    ASSERT_TRUE(shows("Ctrl+Z after the fill"));
+    x.click(on.toolButton(1));
+    x.key(QStringLiteral("ctrl+y"));
+    expected = background;
+    ASSERT_TRUE(shows("Ctrl+Y with a tool button focused"));
+
+    x.click(on.exitButton());
+    EXPECT_EQ(m_program.waitForExit(10000), 0);
+}
+
+TEST_F(EndToEnd, AHundredOfManyLargeFillsAreUndoneFromTheKeyboardInLittleMemory)
+{
+    const Pixels picture = outlinePicture();
+    const QString picturePath = m_work.filePath(QStringLiteral("outlines.bmp"));
+    ASSERT_TRUE(writeMonochrome(picture, picturePath));
+    ASSERT_NO_FATAL_FAILURE(startScreen(1024, 768));
+    ASSERT_NO_FATAL_FAILURE(startProgram());
+    const XDriver& x = *m_x;
+    const ProgramScreen& on = *m_on;
+    const QString window = x.waitForWindow(kMainTitle);
+    ASSERT_FALSE(window.isEmpty()) << "the main window never appeared; the program " << m_program.describe();
+    ASSERT_TRUE(x.click(on.canvasPoint(320, 260)));
+    ASSERT_TRUE(on.chooseFile(kOpenTitle, picturePath));
+    const Pixels opened = openedOnCanvas(picture);
+    ASSERT_EQ(on.waitForCanvas(opened), "");
+
+    // 110 fills of the background, most of the canvas, green and red in turn.
+    const auto filledIn = [&](QRgb colour) {
+        Pixels p = opened;
+        p.floodFill(20, 270, colour);
+        return p;
+    };
+    QList<QPoint> presses;
+    for (int i = 1; i <= 110; ++i) presses << on.swatch(i % 2 == 0 ? 3 : 5) << on.canvasPoint(20, 270);
+    ASSERT_TRUE(x.clicks(presses));
+    ASSERT_EQ(on.waitForCanvas(filledIn(kGreen)), "") << "the screen after 110 fills";
+
+    const auto resident = residentMegabytes(m_program.process()->processId());
+    ASSERT_TRUE(resident.has_value());
+    RecordProperty("resident_megabytes", std::to_string(*resident));
+    if constexpr (kMemoryIsTheProgramsOwn) {
+        EXPECT_LT(*resident, 80.0);
+    }
+
+    // Back to the 11th fill, then the 10th; then the 11th made again.
+    ASSERT_TRUE(x.focus(window));
+    x.key(QStringLiteral("ctrl+z"), 99);
+    EXPECT_EQ(on.waitForCanvas(filledIn(kRed)), "") << "the screen after 99 undos";
+    x.key(QStringLiteral("ctrl+z"));
+    EXPECT_EQ(on.waitForCanvas(filledIn(kGreen)), "") << "the screen after 100 undos";
+    x.key(QStringLiteral("ctrl+shift+z"));
+    EXPECT_EQ(on.waitForCanvas(filledIn(kRed)), "") << "the screen after Ctrl+Shift+Z";
 
     x.click(on.exitButton());
     EXPECT_EQ(m_program.waitForExit(10000), 0);

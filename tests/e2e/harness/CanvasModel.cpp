@@ -26,6 +26,20 @@ Pixels outlinePicture()
     return p;
 }
 
+void Pixels::floodFill(int x, int y, QRgb colour)
+{
+    const QRgb surface = at(x, y);
+    if (surface == colour) return;
+    std::vector<QPoint> pending{{x, y}};
+    while (!pending.empty()) {
+        const QPoint p = pending.back();
+        pending.pop_back();
+        if (!contains(p.x(), p.y()) || at(p.x(), p.y()) != surface) continue;
+        set(p.x(), p.y(), colour);
+        pending.insert(pending.end(), {{p.x() + 1, p.y()}, {p.x() - 1, p.y()}, {p.x(), p.y() + 1}, {p.x(), p.y() - 1}});
+    }
+}
+
 std::string differences(const Pixels& expected, const QImage& image, QPoint origin)
 {
     if (image.isNull()) return "no image";

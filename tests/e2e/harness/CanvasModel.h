@@ -59,6 +59,8 @@ public:
         fill({r.left(), r.top(), 1, r.height()}, colour);
         fill({r.right(), r.top(), 1, r.height()}, colour);
     }
+    // The 4-connected area of the colour at (x, y) takes `colour`.
+    void floodFill(int x, int y, QRgb colour);
     // The pencil's square; pure black is never painted over.
     void stamp(int x, int y, int pencilSize, QRgb colour)
     {

@@ -211,6 +211,15 @@ bool XDriver::click(QPoint at) const
                     QStringLiteral("click"), QStringLiteral("1")});
 }
 
+bool XDriver::clicks(const QList<QPoint>& points) const
+{
+    QStringList arguments;
+    for (const QPoint& at : points)
+        arguments << QStringLiteral("mousemove") << QString::number(at.x()) << QString::number(at.y())
+                  << QStringLiteral("click") << QStringLiteral("--delay") << QStringLiteral("0") << QStringLiteral("1");
+    return xdotool(arguments);
+}
+
 bool XDriver::drag(const QList<QPoint>& path, int pauseMs) const
 {
     if (path.isEmpty()) return false;
@@ -229,9 +238,10 @@ bool XDriver::type(const QString& text) const
     return xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("8"), text});
 }
 
-bool XDriver::key(const QString& keyName) const
+bool XDriver::key(const QString& keyName, int times) const
 {
-    return xdotool({QStringLiteral("key"), keyName});
+    return xdotool({QStringLiteral("key"), QStringLiteral("--repeat"), QString::number(times),
+                    QStringLiteral("--delay"), QStringLiteral("5"), keyName});
 }
 
 QImage XDriver::screenshot() const

@@ -82,11 +82,13 @@ public:
     bool focus(const QString& window) const;
 
     bool click(QPoint at) const;
+    // All in one go, with no pause between them.
+    bool clicks(const QList<QPoint>& points) const;
     // Press at the first point, move through the others, release at the last;
     // a pause between moves makes each one an event of its own.
     bool drag(const QList<QPoint>& path, int pauseMs = 0) const;
     bool type(const QString& text) const;
-    bool key(const QString& keyName) const;
+    bool key(const QString& keyName, int times = 1) const;
 
     QImage screenshot() const;
 
