@@ -16,6 +16,8 @@ enum Id {
     kCommand3First = 110,
     kLabel1First = 120,
     kLabel3First = 130,
+    kUndo = 140,  // the main window's shortcut keys
+    kRedo = 141,
 };
 
 }  // namespace controls

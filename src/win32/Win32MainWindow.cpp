@@ -68,8 +68,9 @@ LRESULT Win32MainWindow::handleMessage(HWND window, UINT message, WPARAM wParam,
 {
     switch (message) {
     case WM_COMMAND:
-        // Buttons' BN_CLICKED and the labels' STN_CLICKED are both 0.
-        if (HIWORD(wParam) == 0 && lParam != 0) command(LOWORD(wParam));
+        // Buttons' BN_CLICKED and the labels' STN_CLICKED are both 0; a
+        // shortcut key comes as 1, with no control.
+        if ((HIWORD(wParam) == 0 && lParam != 0) || (HIWORD(wParam) == 1 && lParam == 0)) command(LOWORD(wParam));
         return 0;
     case WM_CTLCOLORSTATIC: {
         const auto dc = reinterpret_cast<HDC>(wParam);
@@ -127,6 +128,8 @@ void Win32MainWindow::command(int id)
         case kCommand4: m_form->Command4_Click(); break;
         case kCommand5: m_form->Command5_Click(); break;
         case kCommand6: m_form->Command6_Click(); break;
+        case kUndo: m_form->undo(); break;
+        case kRedo: m_form->redo(); break;
         default: break;
         }
     }

@@ -29,7 +29,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
     }
     if (!form.Form_Load()) return 1;
     window.show(show);
-    const int status = runMessageLoop();
+    const int status = runMessageLoop(window.handle());
     if (SUCCEEDED(com)) CoUninitialize();
     return status;
 }

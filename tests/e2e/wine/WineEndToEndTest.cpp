@@ -171,6 +171,11 @@ TEST_F(WineEndToEnd, PaintsOnScreenAndSavesThroughWindowsDialogs)
     x.click(on.canvasPoint(400, 116));
     expected.fill(interiorOnCanvas(kFrameB), kGreen);
     ASSERT_EQ(on.waitForCanvas(expected), "") << "a green fill";
+    const Pixels filled = expected;
+    x.key(QStringLiteral("ctrl+z"));
+    ASSERT_EQ(on.waitForCanvas(openedOnCanvas(picture)), "") << "Ctrl+Z after the fill";
+    x.key(QStringLiteral("ctrl+y"));
+    ASSERT_EQ(on.waitForCanvas(filled), "") << "Ctrl+Y after Ctrl+Z";
 
     x.click(on.toolButton(0));
     x.click(on.swatch(5));
