@@ -17,7 +17,6 @@ CanvasWidget::CanvasWidget(QWidget* parent) : QFrame(parent)
 
 void CanvasWidget::showImage(const CanvasImage& image)
 {
-    m_image = &image;
     // The image keeps its pixels as RGB32, so any part of it, one pixel
     // included, is drawn as it is onto any target.
     m_view = QImage(reinterpret_cast<const uchar*>(image.words()), CanvasImage::kWidth, CanvasImage::kHeight,

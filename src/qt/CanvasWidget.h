@@ -20,7 +20,6 @@ public:
 
     // The image to show from now on; it must outlive the widget's use of it.
     void showImage(const CanvasImage& image);
-    const CanvasImage* image() const { return m_image; }
 
     // Schedules a repaint of this rectangle of canvas pixels.
     void showChanged(const PixelRect& rect);
@@ -47,6 +46,5 @@ protected:
 private:
     QPointF canvasPoint(const QPointF& widgetPos) const;
 
-    const CanvasImage* m_image = nullptr;
-    QImage m_view;  // wraps m_image's pixels
+    QImage m_view;  // wraps the shown image's pixels, no copy
 };

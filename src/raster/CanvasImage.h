@@ -94,7 +94,6 @@ public:
     // `recorder` what they change; nullptr stops it. A copy of the image
     // records nothing until told to.
     void setRecorder(CanvasRecorder* recorder) { m_recorder = recorder; }
-    bool isRecorded() const { return m_recorder != nullptr; }
 
     // Putting recorded words back: unchecked, and never reported.
     static std::size_t index(int x, int y) { return static_cast<std::size_t>(y) * kWidth + static_cast<std::size_t>(x); }

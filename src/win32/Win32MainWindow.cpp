@@ -89,8 +89,7 @@ LRESULT Win32MainWindow::handleMessage(HWND window, UINT message, WPARAM wParam,
         }
         return 0;
     case WM_SETFOCUS:
-        if (m_lastFocus && IsWindowEnabled(m_lastFocus)) SetFocus(m_lastFocus);
-        else SetFocus(m_picture1.handle());
+        restoreFocus();
         return 0;
     case WM_DESTROY:
         takeDialogKeys(m_window);
@@ -105,9 +104,16 @@ LRESULT Win32MainWindow::handleMessage(HWND window, UINT message, WPARAM wParam,
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-void Win32MainWindow::activated()
+// The control that last had the focus gets it back; the canvas when that
+// control is gone or disabled.
+void Win32MainWindow::restoreFocus()
 {
     SetFocus(m_lastFocus && IsWindowEnabled(m_lastFocus) ? m_lastFocus : m_picture1.handle());
+}
+
+void Win32MainWindow::activated()
+{
+    restoreFocus();
     if (m_form) m_form->Form_Activate();
 }
 

@@ -51,6 +51,7 @@ private:
     void addToolTips();
     void orderWindows();
     void command(int id);
+    void restoreFocus();
     void activated();
 
     HINSTANCE m_instance;

@@ -69,7 +69,17 @@ protected:
             << "cannot start " << program.toStdString();
     }
 
+    // The program on a 1024 by 768 screen, until its main window shows.
+    void showMainWindow(const QString& program = QStringLiteral(PINTARO_PROGRAM))
+    {
+        ASSERT_NO_FATAL_FAILURE(startScreen(1024, 768));
+        ASSERT_NO_FATAL_FAILURE(startProgram(program));
+        m_window = m_x->waitForWindow(kMainTitle);
+        ASSERT_FALSE(m_window.isEmpty()) << "the main window never appeared; the program " << m_program.describe();
+    }
+
     QTemporaryDir m_work{QStringLiteral(PINTARO_BINARY_DIR "/e2e-XXXXXX")};
+    QString m_window;
     QString m_home;
     // Members end in reverse: the program, then its server, then the files.
     VirtualScreen m_screen;
@@ -85,12 +95,10 @@ TEST_F(EndToEnd, ColouringSessionSavesWhatWasPainted)
     ASSERT_TRUE(writeMonochrome(picture, picturePath));
     const QString savedPath = m_work.filePath(QStringLiteral("my colouring.bmp"));
 
-    ASSERT_NO_FATAL_FAILURE(startScreen(1024, 768));
-    ASSERT_NO_FATAL_FAILURE(startProgram());
+    ASSERT_NO_FATAL_FAILURE(showMainWindow());
     const XDriver& x = *m_x;
     const ProgramScreen& on = *m_on;
-    const QString window = x.waitForWindow(kMainTitle);
-    ASSERT_FALSE(window.isEmpty()) << "the main window never appeared; the program " << m_program.describe();
+    const QString window = m_window;
     EXPECT_EQ(x.geometry(window), QRect(0, 0, 800, 600));
 
     // Once the palette is drawn the buttons are too; every enabled one shows
@@ -233,12 +241,10 @@ TEST_F(EndToEnd, AHundredOfManyLargeFillsAreUndoneFromTheKeyboardInLittleMemory)
     const Pixels picture = outlinePicture();
     const QString picturePath = m_work.filePath(QStringLiteral("outlines.bmp"));
     ASSERT_TRUE(writeMonochrome(picture, picturePath));
-    ASSERT_NO_FATAL_FAILURE(startScreen(1024, 768));
-    ASSERT_NO_FATAL_FAILURE(startProgram());
+    ASSERT_NO_FATAL_FAILURE(showMainWindow());
     const XDriver& x = *m_x;
     const ProgramScreen& on = *m_on;
-    const QString window = x.waitForWindow(kMainTitle);
-    ASSERT_FALSE(window.isEmpty()) << "the main window never appeared; the program " << m_program.describe();
+    const QString window = m_window;
     ASSERT_TRUE(x.click(on.canvasPoint(320, 260)));
     ASSERT_TRUE(on.chooseFile(kOpenTitle, picturePath));
     const Pixels opened = openedOnCanvas(picture);
@@ -328,12 +334,9 @@ TEST_F(EndToEnd, InstalledProgramFindsItsPicturesThroughTheLink)
 
     // A bare name typed into the Open dialog is found only if the dialog
     // starts in the installed pictures folder, not beside the link.
-    ASSERT_NO_FATAL_FAILURE(startScreen(1024, 768));
-    ASSERT_NO_FATAL_FAILURE(startProgram(link.filePath()));
+    ASSERT_NO_FATAL_FAILURE(showMainWindow(link.filePath()));
     const XDriver& x = *m_x;
     const ProgramScreen& on = *m_on;
-    ASSERT_FALSE(x.waitForWindow(kMainTitle).isEmpty())
-        << "the installed program showed no window; it " << m_program.describe();
     ASSERT_TRUE(x.click(on.canvasPoint(320, 260)));
     ASSERT_TRUE(on.chooseFile(kOpenTitle, QStringLiteral("cat.bmp")));
     EXPECT_TRUE(x.windows(kErrorTitle).isEmpty()) << "cat.bmp was not found or refused";
