@@ -1,17 +1,10 @@
 #include "files/ReplaceFile.h"
 
+#include "os/OsFile.h"
+
 #include <chrono>
 #include <cstdio>
 #include <random>
-
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 namespace fs = std::filesystem;
 
@@ -38,117 +31,29 @@ fs::path temporaryBeside(const fs::path& target)
 
 constexpr int kNameAttempts = 100;
 
-#ifdef _WIN32
-
-std::error_code lastError() { return {static_cast<int>(GetLastError()), std::system_category()}; }
-
-ReplaceResult failed(ReplaceStep step, HANDLE file, const fs::path& temporary)
-{
-    const std::error_code error = lastError();
-    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
-    DeleteFileW(temporary.c_str());
-    return {step, error};
-}
-
-#else
-
-std::error_code lastError() { return {errno, std::generic_category()}; }
-
-ReplaceResult failed(ReplaceStep step, int fd, const fs::path& temporary)
-{
-    const std::error_code error = lastError();
-    if (fd >= 0) close(fd);
-    unlink(temporary.c_str());
-    return {step, error};
-}
-
-#endif
-
 }  // namespace
-
-#ifdef _WIN32
-
-ReplaceResult replaceFile(const fs::path& target, const std::uint8_t* data, std::size_t size,
-                          std::optional<fs::perms>)
-{
-    // A read-only target has been refused already; Windows keeps no other bits.
-    fs::path temporary;
-    HANDLE file = INVALID_HANDLE_VALUE;
-    for (int attempt = 0; attempt < kNameAttempts && file == INVALID_HANDLE_VALUE; ++attempt) {
-        temporary = temporaryBeside(target);
-        file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) break;
-    }
-    if (file == INVALID_HANDLE_VALUE) return {ReplaceStep::Create, lastError()};
-
-    while (size > 0) {
-        const DWORD chunk = size > 0x40000000 ? 0x40000000 : static_cast<DWORD>(size);
-        DWORD written = 0;
-        if (!WriteFile(file, data, chunk, &written, nullptr) || written == 0)
-            return failed(ReplaceStep::Write, file, temporary);
-        data += written;
-        size -= written;
-    }
-    if (!FlushFileBuffers(file)) return failed(ReplaceStep::Write, file, temporary);
-    if (!CloseHandle(file)) return failed(ReplaceStep::Write, INVALID_HANDLE_VALUE, temporary);
-    // std::rename will not replace an existing file here.
-    if (!MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return failed(ReplaceStep::Rename, INVALID_HANDLE_VALUE, temporary);
-    return {};
-}
-
-bool mayWriteExisting(const fs::path& file)
-{
-    // Windows lets no one write a read-only file, nor rename over it. Asked
-    // first: Wine run as root would let the open below through.
-    const DWORD attributes = GetFileAttributesW(file.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY) != 0) return false;
-    const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
-    const HANDLE handle =
-        CreateFileW(file.c_str(), GENERIC_WRITE, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) return false;
-    CloseHandle(handle);
-    return true;
-}
-
-#else
 
 ReplaceResult replaceFile(const fs::path& target, const std::uint8_t* data, std::size_t size,
                           std::optional<fs::perms> keep)
 {
     fs::path temporary;
-    int fd = -1;
-    for (int attempt = 0; attempt < kNameAttempts && fd < 0; ++attempt) {
+    os::Created created;
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
         temporary = temporaryBeside(target);
-        fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, keep ? 0600 : 0666);
-        if (fd < 0 && errno != EEXIST) break;
+        created = os::createNew(temporary, keep);
+        if (created.file != os::kNoFile || !created.nameTaken) break;
     }
-    if (fd < 0) return {ReplaceStep::Create, lastError()};
-    if (keep && fchmod(fd, static_cast<mode_t>(*keep)) != 0) return failed(ReplaceStep::Create, fd, temporary);
+    if (created.file == os::kNoFile) return {ReplaceStep::Create, created.error};
 
-    while (size > 0) {
-        const ssize_t written = write(fd, data, size);
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) {
-            if (written == 0) errno = ENOSPC;
-            return failed(ReplaceStep::Write, fd, temporary);
-        }
-        data += written;
-        size -= static_cast<std::size_t>(written);
+    if (const std::error_code error = os::writeFlushClose(created.file, data, size)) {
+        os::removeFile(temporary);
+        return {ReplaceStep::Write, error};
     }
-    if (fsync(fd) != 0) return failed(ReplaceStep::Write, fd, temporary);
-    if (close(fd) != 0) return failed(ReplaceStep::Write, -1, temporary);
-    if (rename(temporary.c_str(), target.c_str()) != 0) return failed(ReplaceStep::Rename, -1, temporary);
+    if (const std::error_code error = os::renameOver(temporary, target)) {
+        os::removeFile(temporary);
+        return {ReplaceStep::Rename, error};
+    }
     return {};
 }
 
-bool mayWriteExisting(const fs::path& file)
-{
-    // Non-blocking, should a pipe have taken the file's place meanwhile.
-    const int fd = open(file.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (fd < 0) return false;
-    close(fd);
-    return true;
-}
-
-#endif
+bool mayWriteExisting(const fs::path& file) { return os::mayWriteExisting(file); }

@@ -1,0 +1,68 @@
+#include "os/OsFile.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace os {
+
+namespace {
+
+std::error_code lastError() { return {errno, std::generic_category()}; }
+
+}  // namespace
+
+Created createNew(const std::filesystem::path& path, std::optional<std::filesystem::perms> perms)
+{
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, perms ? 0600 : 0666);
+    if (fd < 0) return {kNoFile, errno == EEXIST, lastError()};
+    if (perms && fchmod(fd, static_cast<mode_t>(*perms)) != 0) {
+        const std::error_code error = lastError();
+        close(fd);
+        unlink(path.c_str());
+        return {kNoFile, false, error};
+    }
+    return {fd, false, {}};
+}
+
+std::error_code writeFlushClose(FileHandle file, const std::uint8_t* data, std::size_t size)
+{
+    const int fd = static_cast<int>(file);
+    while (size > 0) {
+        const ssize_t written = write(fd, data, size);
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) {
+            const std::error_code error = written == 0 ? std::make_error_code(std::errc::no_space_on_device)
+                                                       : lastError();
+            close(fd);
+            return error;
+        }
+        data += written;
+        size -= static_cast<std::size_t>(written);
+    }
+    if (fsync(fd) != 0) {
+        const std::error_code error = lastError();
+        close(fd);
+        return error;
+    }
+    return close(fd) != 0 ? lastError() : std::error_code();
+}
+
+std::error_code renameOver(const std::filesystem::path& from, const std::filesystem::path& to)
+{
+    return rename(from.c_str(), to.c_str()) != 0 ? lastError() : std::error_code();
+}
+
+void removeFile(const std::filesystem::path& path) { unlink(path.c_str()); }
+
+bool mayWriteExisting(const std::filesystem::path& file)
+{
+    // Non-blocking, should a pipe have taken the file's place meanwhile.
+    const int fd = open(file.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) return false;
+    close(fd);
+    return true;
+}
+
+}  // namespace os
