@@ -38,14 +38,22 @@ void Win32Platform::showCommonDialog(DialogAction action, CommonDialogState& sta
         chooseFile(action, state);
 }
 
+std::filesystem::path Win32Platform::startingName(const std::filesystem::path& folder,
+                                                  const std::filesystem::path& name)
+{
+    if (folder.empty() || name.has_parent_path()) return name;
+    const DWORD attributes = GetFileAttributesW(folder.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) return name;
+    return (folder / L"").wstring() + name.wstring();
+}
+
 void Win32Platform::chooseFile(DialogAction action, CommonDialogState& state)
 {
     std::vector<wchar_t> name(kFileNameRoom, L'\0');
-    const std::wstring given = state.fileName.wstring();
+    const std::wstring given = startingName(state.initDir, state.fileName).wstring();
     std::copy_n(given.begin(), std::min(given.size(), name.size() - 1), name.begin());
     const std::wstring filter = dialogFilter(state.filter);
     const std::wstring title = wideText(state.dialogTitle);
-    const std::wstring folder = state.initDir.wstring();
 
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
@@ -54,7 +62,6 @@ void Win32Platform::chooseFile(DialogAction action, CommonDialogState& state)
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = name.data();
     dialog.nMaxFile = static_cast<DWORD>(name.size());
-    dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
     dialog.lpstrTitle = title.c_str();
     // Nothing asks about overwriting or demands that the file exist: the
     // program itself asks, and refuses what it cannot open, in its own words.

@@ -25,6 +25,12 @@ public:
     // a NUL, and one more NUL at the end.
     static std::wstring dialogFilter(const std::string& filter);
 
+    // What the file dialogs get as the file name: `name` inside an existing
+    // `folder`. Windows starts a dialog in the folder named there, where
+    // lpstrInitialDir gives way to the last folder visited once the
+    // program has passed the same value before.
+    static std::filesystem::path startingName(const std::filesystem::path& folder, const std::filesystem::path& name);
+
 private:
     void chooseFile(DialogAction action, CommonDialogState& state);
     void chooseColour(CommonDialogState& state);

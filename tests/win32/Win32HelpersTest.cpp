@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 TEST(Win32Text, RoundTripsEveryPlaneAndReplacesBrokenUtf8)
@@ -26,6 +27,17 @@ TEST(Win32Platform, FilterBecomesNulSeparatedPairsEndedTwice)
     const wchar_t expected[] = L"BMP Files\0*.bmp\0All Files\0*.*\0";  // and the string's own NUL
     EXPECT_EQ(filter, std::wstring(expected, sizeof expected / sizeof expected[0] - 1));
     EXPECT_EQ(filter.c_str()[filter.size()], L'\0');
+}
+
+TEST(Win32Platform, FileDialogsAreGivenTheirFolderInTheFileName)
+{
+    const std::filesystem::path folder = std::filesystem::temp_directory_path();
+    const std::filesystem::path missing = folder / L"no such folder";
+    EXPECT_EQ(Win32Platform::startingName(folder, L"").wstring(), (folder / L"").wstring());
+    EXPECT_EQ(Win32Platform::startingName(folder, L"cat.bmp").wstring(), (folder / L"cat.bmp").wstring());
+    EXPECT_EQ(Win32Platform::startingName(folder, L"C:\\x\\cat.bmp").wstring(), L"C:\\x\\cat.bmp");
+    // Where the folder is missing the platform chooses.
+    EXPECT_EQ(Win32Platform::startingName(missing, L"").wstring(), L"");
 }
 
 TEST(Win32Canvas, MouseCodesAreVisualBasics)

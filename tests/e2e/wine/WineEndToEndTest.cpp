@@ -222,6 +222,51 @@ TEST_F(WineEndToEnd, PaintsOnScreenAndSavesThroughWindowsDialogs)
     EXPECT_EQ(m_program.waitForExit(10000), 0);
 }
 
+// Windows starts a file dialog in the last folder visited once a program
+// has passed the same initial folder before, and Wine has rules of its own:
+// bare names must still land in pics and pics\mypics after the child has
+// visited other folders in both dialogs.
+TEST_F(WineEndToEnd, DialogsStartInTheirOwnFoldersAfterOthersWereVisited)
+{
+    const QString elsewhere = m_work.filePath(QStringLiteral("elsewhere"));
+    ASSERT_TRUE(QDir().mkpath(elsewhere));
+    const Pixels outlines = outlinePicture();
+    Pixels cat = outlines;
+    cat.outline({40, 40, 100, 100});
+    ASSERT_TRUE(writeMonochrome(outlines, elsewhere + QStringLiteral("/outlines.bmp")));
+    ASSERT_TRUE(writeMonochrome(cat, m_folder + QStringLiteral("/pics/cat.bmp")));
+
+    ASSERT_NO_FATAL_FAILURE(startScreen(1024, 768));
+    ASSERT_NO_FATAL_FAILURE(startProgram());
+    const XDriver& x = *m_x;
+    const ProgramScreen& on = *m_on;
+    ASSERT_FALSE(x.waitForWindow(kMainTitle).isEmpty()) << "the program " << m_program.describe();
+    // Typing a folder and Return browses into it; the dialog stays.
+    const auto visit = [&](const QString& title, const QString& folder) {
+        return !x.waitForWindow(title).isEmpty() && x.type(windowsPath(folder) + QStringLiteral("\\"))
+               && x.key(QStringLiteral("Return"));
+    };
+
+    x.click(on.openButton());
+    ASSERT_TRUE(visit(kOpenTitle, elsewhere));
+    ASSERT_TRUE(on.chooseFile(kOpenTitle, QStringLiteral("outlines.bmp")));
+    ASSERT_EQ(on.waitForCanvas(openedOnCanvas(outlines)), "") << "opened from the folder visited";
+    x.click(on.saveButton());
+    ASSERT_TRUE(visit(kSaveTitle, elsewhere));
+    ASSERT_TRUE(on.chooseFile(kSaveTitle, QStringLiteral("there.bmp")));
+    ASSERT_TRUE(on.answerBox(kConfirmTitle, QStringLiteral("Return")));
+    EXPECT_TRUE(QFile::exists(elsewhere + QStringLiteral("/there.bmp")));
+
+    x.click(on.saveButton());
+    ASSERT_TRUE(on.chooseFile(kSaveTitle, QStringLiteral("here.bmp")));
+    ASSERT_TRUE(on.answerBox(kConfirmTitle, QStringLiteral("Return")));
+    EXPECT_TRUE(QFile::exists(m_folder + QStringLiteral("/pics/mypics/here.bmp"))) << "Save As left pics\\mypics";
+    x.click(on.openButton());
+    ASSERT_TRUE(on.chooseFile(kOpenTitle, QStringLiteral("cat.bmp")));
+    EXPECT_TRUE(x.windows(kErrorTitle).isEmpty()) << "Open left pics";
+    EXPECT_EQ(on.waitForCanvas(openedOnCanvas(cat)), "");
+}
+
 TEST_F(WineEndToEnd, RefusesToStartOnAScreenTooNarrow)
 {
     ASSERT_NO_FATAL_FAILURE(startScreen(799, 600));
