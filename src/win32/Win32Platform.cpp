@@ -2,7 +2,9 @@
 
 #include "win32/Text.h"
 
+#include <cderr.h>
 #include <commdlg.h>
+#include <objbase.h>
 #include <shellapi.h>
 
 #include <algorithm>
@@ -20,7 +22,38 @@ COLORREF g_customColours[16] = {0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF
 // Room for any path the file dialogs give, long ones included.
 constexpr std::size_t kFileNameRoom = 32768;
 
+// The dialogs' and the shell's libraries are loaded at their first use:
+// imported, they and the libraries they pull in would slow every start-up.
+// Once loaded they stay for the run. Nullptr when missing.
+template <typename Function>
+Function systemFunction(const wchar_t* library, const char* name)
+{
+    const HMODULE module = LoadLibraryW(library);
+    if (!module) return nullptr;
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+DWORD dialogError()
+{
+    static const auto function = systemFunction<decltype(&CommDlgExtendedError)>(L"comdlg32.dll", "CommDlgExtendedError");
+    return function ? function() : CDERR_INITIALIZATION;
+}
+
 }  // namespace
+
+Win32Platform::~Win32Platform()
+{
+    if (!m_comStarted) return;
+    if (const auto stop = systemFunction<decltype(&CoUninitialize)>(L"ole32.dll", "CoUninitialize")) stop();
+}
+
+void Win32Platform::useCom()
+{
+    if (m_comTried) return;
+    m_comTried = true;
+    const auto start = systemFunction<decltype(&CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
+    m_comStarted = start && SUCCEEDED(start(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+}
 
 std::wstring Win32Platform::dialogFilter(const std::string& filter)
 {
@@ -32,6 +65,7 @@ std::wstring Win32Platform::dialogFilter(const std::string& filter)
 
 void Win32Platform::showCommonDialog(DialogAction action, CommonDialogState& state)
 {
+    useCom();
     if (action == DialogAction::Color)
         chooseColour(state);
     else
@@ -66,9 +100,12 @@ void Win32Platform::chooseFile(DialogAction action, CommonDialogState& state)
     // Nothing asks about overwriting or demands that the file exist: the
     // program itself asks, and refuses what it cannot open, in its own words.
     dialog.Flags = state.flags | OFN_EXPLORER | OFN_NOCHANGEDIR;
-    const BOOL chosen = action == DialogAction::Open ? GetOpenFileNameW(&dialog) : GetSaveFileNameW(&dialog);
+    static const auto open = systemFunction<decltype(&GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW");
+    static const auto save = systemFunction<decltype(&GetSaveFileNameW)>(L"comdlg32.dll", "GetSaveFileNameW");
+    const auto show = action == DialogAction::Open ? open : save;
+    const BOOL chosen = show ? show(&dialog) : FALSE;
     state.fileName = chosen ? std::filesystem::path(std::wstring(name.data())) : std::filesystem::path();
-    if (!chosen && CommDlgExtendedError() != 0)
+    if (!chosen && (!show || dialogError() != 0))
         messageBox("The File Dialog Could Not Be Shown", kErrorTitle, MessageIcon::Critical, MessageButtons::Ok);
 }
 
@@ -80,8 +117,9 @@ void Win32Platform::chooseColour(CommonDialogState& state)
     dialog.rgbResult = state.colour;  // a COLORREF is 0x00BBGGRR too
     dialog.lpCustColors = g_customColours;
     dialog.Flags = state.flags | CC_RGBINIT;
-    if (ChooseColorW(&dialog)) state.colour = dialog.rgbResult & 0x00FFFFFF;
-    else if (CommDlgExtendedError() != 0)
+    static const auto show = systemFunction<decltype(&ChooseColorW)>(L"comdlg32.dll", "ChooseColorW");
+    if (show && show(&dialog)) state.colour = dialog.rgbResult & 0x00FFFFFF;
+    else if (!show || dialogError() != 0)
         messageBox("The Color Dialog Could Not Be Shown", kErrorTitle, MessageIcon::Critical, MessageButtons::Ok);
 }
 
@@ -101,7 +139,9 @@ MessageAnswer Win32Platform::messageBox(const std::string& text, const std::stri
 
 void Win32Platform::openUrl(const std::string& url)
 {
-    ShellExecuteW(nullptr, nullptr, wideText(url).c_str(), nullptr, L"C:\\", SW_SHOWNORMAL);
+    useCom();
+    static const auto execute = systemFunction<decltype(&ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
+    if (execute) execute(nullptr, nullptr, wideText(url).c_str(), nullptr, L"C:\\", SW_SHOWNORMAL);
 }
 
 ScreenSize Win32Platform::screenSize()

@@ -10,6 +10,11 @@
 // ShellExecute, the screen metrics, the module's file name and ExitProcess.
 class Win32Platform : public Platform {
 public:
+    Win32Platform() = default;
+    Win32Platform(const Win32Platform&) = delete;
+    Win32Platform& operator=(const Win32Platform&) = delete;
+    ~Win32Platform() override;
+
     // The window the dialogs and message boxes belong to.
     void setOwner(HWND owner) { m_owner = owner; }
 
@@ -34,6 +39,11 @@ public:
 private:
     void chooseFile(DialogAction action, CommonDialogState& state);
     void chooseColour(CommonDialogState& state);
+    // Before the first dialog or ShellExecute, which may load shell
+    // extensions that want COM; not at start-up, which it would slow.
+    void useCom();
 
     HWND m_owner = nullptr;
+    bool m_comTried = false;
+    bool m_comStarted = false;
 };

@@ -6,12 +6,9 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <objbase.h>
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
 {
-    // The file dialogs and ShellExecute may load shell extensions, which want COM.
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
 
@@ -29,7 +26,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
     }
     if (!form.Form_Load()) return 1;
     window.show(show);
-    const int status = runMessageLoop(window.handle());
-    if (SUCCEEDED(com)) CoUninitialize();
-    return status;
+    return runMessageLoop(window.handle());
 }
