@@ -3,6 +3,7 @@
 #include "raster/Colour.h"
 #include "raster/PixelRect.h"
 
+#include <algorithm>
 #include <array>
 
 // The main window's controls: where each lies in the client area, in pixels,
@@ -32,8 +33,12 @@ constexpr int kCanvasBorder = 2;
 constexpr std::array<Colour, 9> kPalette = {0x000080FF, 0x0000FFFF, 0x00FFFF00, 0x0000FF00, 0x00FF00FF,
                                             0x000000FF, 0x00FF0000, 0x00101010, 0x00FFFFFF};
 constexpr PixelRect swatchPlace(int index) { return {712 + 24 * (index % 3), 32 + 24 * (index / 3), 17, 17}; }
+// What a screen reader calls them, colour by colour.
+constexpr std::array<const char*, 9> kSwatchNames = {"Orange", "Yellow", "Cyan",  "Green", "Magenta",
+                                                     "Red",    "Blue",   "Black", "White"};
 
-// The caption labels, centred; "Picture Management" wraps onto two lines.
+// The caption labels, centred; "Picture Management" wraps onto two lines,
+// the others keep to one.
 constexpr std::array<Control, 5> kCaptions = {{
     {"Label7", {712, 16, 65, 17}, "Color Select", nullptr},
     {"Label5", {712, 144, 65, 17}, "Current Color", nullptr},
@@ -41,6 +46,20 @@ constexpr std::array<Control, 5> kCaptions = {{
     {"Label4", {712, 360, 65, 17}, "Pencil Sizes", nullptr},
     {"Label8", {712, 432, 65, 33}, "Picture Management", nullptr},
 }};
+
+// A line of the dialog font is 13 pixels high.
+constexpr bool isOneLine(const Control& caption) { return caption.place.height < 2 * 13; }
+
+// Where a one-line caption goes when its text is `textWidth` pixels wide:
+// its label, widened evenly on both sides should the font need more room,
+// as far as the inside of its group's frame.
+constexpr PixelRect oneLinePlace(const PixelRect& label, int textWidth)
+{
+    constexpr int kSpare = 7;  // between the label and the frame, each side
+    const int width = std::min(std::max(textWidth, label.width), label.width + 2 * kSpare);
+    const int grow = (width - label.width + 1) / 2;
+    return {label.left - grow, label.top, label.width + 2 * grow, label.height};
+}
 
 // The current-colour swatch.
 constexpr Control kLabel6{"Label6", {712, 160, 65, 17}, nullptr, nullptr};
@@ -53,8 +72,9 @@ constexpr std::array<Control, 4> kCommand3 = {{
     {"Command3_3", {712, 312, 65, 25}, nullptr, "Use This Tool For Color Grabbing"},
 }};
 
-// The pencil-size squares Label3(0..2).
+// The pencil-size squares Label3(0..2), and their names for a screen reader.
 constexpr std::array<PixelRect, 3> kLabel3 = {{{716, 384, 9, 9}, {734, 384, 13, 13}, {756, 384, 17, 17}}};
+constexpr std::array<const char*, 3> kPencilSizeNames = {"Pencil size 1", "Pencil size 2", "Pencil size 3"};
 
 constexpr Control kCommand1{"Command1", {712, 104, 65, 17}, "More Colors", nullptr};
 constexpr Control kCommand2{"Command2", {712, 464, 65, 25}, nullptr, "Click Here To Open A New Image"};

@@ -72,6 +72,13 @@ LRESULT Win32MainWindow::handleMessage(HWND window, UINT message, WPARAM wParam,
         // shortcut key comes as 1, with no control.
         if ((HIWORD(wParam) == 0 && lParam != 0) || (HIWORD(wParam) == 1 && lParam == 0)) command(LOWORD(wParam));
         return 0;
+    case WM_DRAWITEM: {
+        // The coloured labels: their colour, or the window's until they have one.
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        const HBRUSH brush = m_backs.paint(item->hwndItem, item->hDC);
+        FillRect(item->hDC, &item->rcItem, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
+        return TRUE;
+    }
     case WM_CTLCOLORSTATIC: {
         const auto dc = reinterpret_cast<HDC>(wParam);
         if (const HBRUSH brush = m_backs.paint(reinterpret_cast<HWND>(lParam), dc))

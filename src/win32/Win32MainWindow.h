@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Layout.h"
 #include "app/Window.h"
 #include "win32/CanvasView.h"
 #include "win32/FrameShape.h"
@@ -47,7 +48,8 @@ public:
 private:
     void createControls();
     HWND createControl(const wchar_t* windowClass, const char* text, DWORD style, const PixelRect& place, int id);
-    HWND createPictureButton(const PixelRect& place, int id, int icon);
+    HWND createCaption(const layout::Control& caption);
+    HWND createPictureButton(const PixelRect& place, int id, int icon, const char* name);
     void addToolTips();
     void orderWindows();
     void command(int id);

@@ -19,8 +19,10 @@ namespace {
 
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
 constexpr DWORD kButton = kChild | WS_TABSTOP | BS_PUSHBUTTON;
-// Clickable colour labels: the border is the single line around them.
-constexpr DWORD kColourLabel = kChild | WS_BORDER | SS_NOTIFY;
+// Clickable colour labels: the border is the single line around them. Drawn
+// by the window (WM_DRAWITEM), so their text is their name for a screen
+// reader and never shows.
+constexpr DWORD kColourLabel = kChild | WS_BORDER | SS_NOTIFY | SS_OWNERDRAW;
 
 }  // namespace
 
@@ -34,9 +36,30 @@ HWND Win32MainWindow::createControl(const wchar_t* windowClass, const char* text
     return control;
 }
 
-HWND Win32MainWindow::createPictureButton(const PixelRect& place, int id, int icon)
+// A one-line caption on one line, whatever the font: measured, and given
+// room for it; a static centring its text vertically draws a single line.
+HWND Win32MainWindow::createCaption(const layout::Control& caption)
 {
-    const HWND button = createControl(WC_BUTTONW, nullptr, kButton | BS_ICON, place, id);
+    if (!layout::isOneLine(caption))
+        return createControl(WC_STATICW, caption.caption, kChild | SS_CENTER | SS_NOPREFIX, caption.place, -1);
+    const std::wstring text = wideText(caption.caption);
+    SIZE size{};
+    const HDC dc = GetDC(m_window);
+    const HGDIOBJ old = SelectObject(dc, dialogFont());
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, old);
+    ReleaseDC(m_window, dc);
+    PixelRect place = layout::oneLinePlace(caption.place, static_cast<int>(size.cx));
+    // As high as the text, so the line keeps to the label's top.
+    if (size.cy > 0 && size.cy < place.height) place.height = static_cast<int>(size.cy);
+    return createControl(WC_STATICW, caption.caption, kChild | SS_CENTER | SS_NOPREFIX | SS_CENTERIMAGE, place, -1);
+}
+
+// The icon's name, the tooltip, is the button's text, which a button that
+// shows an icon does not draw.
+HWND Win32MainWindow::createPictureButton(const PixelRect& place, int id, int icon, const char* name)
+{
+    const HWND button = createControl(WC_BUTTONW, name, kButton | BS_ICON, place, id);
     // Centred by the button; Windows greys it while the button is disabled.
     const auto image = static_cast<HICON>(LoadImageW(m_instance, MAKEINTRESOURCEW(icon), IMAGE_ICON, 32, 32, 0));
     SendMessageW(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(image));
@@ -48,28 +71,29 @@ void Win32MainWindow::createControls()
 {
     m_picture1.create(m_window, m_instance, layout::kPicture1.place, kPicture1);
 
-    for (std::size_t i = 0; i < m_captions.size(); ++i)
-        m_captions[i] = createControl(WC_STATICW, layout::kCaptions[i].caption, kChild | SS_CENTER | SS_NOPREFIX,
-                                      layout::kCaptions[i].place, -1);
+    for (std::size_t i = 0; i < m_captions.size(); ++i) m_captions[i] = createCaption(layout::kCaptions[i]);
     for (int i = 0; i < 9; ++i) {
         const auto index = static_cast<std::size_t>(i);
-        m_label1[index] = createControl(WC_STATICW, nullptr, kColourLabel, layout::swatchPlace(i), kLabel1First + i);
+        m_label1[index] = createControl(WC_STATICW, layout::kSwatchNames[index], kColourLabel, layout::swatchPlace(i),
+                                        kLabel1First + i);
         m_backs.set(m_label1[index], layout::kPalette[index]);
     }
     m_label6 = createControl(WC_STATICW, nullptr, kChild | WS_BORDER, layout::kLabel6.place, -1);
     for (int i = 0; i < 3; ++i) {
         const auto index = static_cast<std::size_t>(i);
-        m_label3[index] = createControl(WC_STATICW, nullptr, kColourLabel, layout::kLabel3[index], kLabel3First + i);
+        m_label3[index] = createControl(WC_STATICW, layout::kPencilSizeNames[index], kColourLabel,
+                                        layout::kLabel3[index], kLabel3First + i);
     }
 
     m_command1 = createControl(WC_BUTTONW, layout::kCommand1.caption, kButton, layout::kCommand1.place, kCommand1);
-    m_command2 = createPictureButton(layout::kCommand2.place, kCommand2, IDI_FOLDER);
+    m_command2 = createPictureButton(layout::kCommand2.place, kCommand2, IDI_FOLDER, layout::kCommand2.toolTip);
     const int toolIcons[4] = {IDI_PENCIL, IDI_BUCKET, IDI_ERASER, IDI_EYEDROPPER};
     for (int i = 0; i < 4; ++i) {
         const auto index = static_cast<std::size_t>(i);
-        m_command3[index] = createPictureButton(layout::kCommand3[index].place, kCommand3First + i, toolIcons[i]);
+        m_command3[index] = createPictureButton(layout::kCommand3[index].place, kCommand3First + i, toolIcons[i],
+                                                layout::kCommand3[index].toolTip);
     }
-    m_command4 = createPictureButton(layout::kCommand4.place, kCommand4, IDI_FLOPPY);
+    m_command4 = createPictureButton(layout::kCommand4.place, kCommand4, IDI_FLOPPY, layout::kCommand4.toolTip);
     EnableWindow(m_command4, FALSE);
     m_command5 = createControl(WC_BUTTONW, layout::kCommand5.caption, kButton, layout::kCommand5.place, kCommand5);
     m_command6 = createControl(WC_BUTTONW, layout::kCommand6.caption, kButton, layout::kCommand6.place, kCommand6);

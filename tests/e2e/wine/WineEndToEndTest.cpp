@@ -7,16 +7,20 @@
 #include "ProgramScreen.h"
 
 #include "app/Layout.h"
+#include "support/ControlNames.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QMap>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <optional>
 #include <string>
@@ -34,6 +38,16 @@ const QString kWineRun = QStringLiteral(PINTARO_WINE_RUN);
 const QString kChildFolder = QString::fromUtf8("Παιδί 子供");
 
 QRgb screenColour(Colour colour) { return qRgb(redOf(colour), greenOf(colour), blueOf(colour)) & 0xFFFFFFu; }
+
+// The smallest rectangle holding the dark pixels of `area`.
+QRect inkBounds(const QImage& shot, const QRect& area)
+{
+    QRect ink;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (qGray(shot.pixel(x, y)) < 100) ink |= QRect(x, y, 1, 1);
+    return ink;
+}
 
 // How Wine names a Unix path: the whole file system is drive Z:.
 QString windowsPath(const QString& unixPath) { return QStringLiteral("Z:") + QString(unixPath).replace('/', '\\'); }
@@ -159,6 +173,38 @@ TEST_F(WineEndToEnd, PaintsOnScreenAndSavesThroughWindowsDialogs)
         EXPECT_EQ(shot.pixel(on.client(ring)) & 0xFFFFFFu, kBlack) << "selection frame at " << ring.x() << "," << ring.y();
     for (int tool : {0, 2, 3})
         EXPECT_GT(darkPixels(shot, on.toolButtonRect(tool)), 10) << "tool button " << tool << " shows no icon";
+    // Each one-line caption whole on one line, centred over its label: its
+    // ink within one 13-pixel line, clear of the frame, and wider than any
+    // word of it alone could be (4 pixels a letter is narrow for this face).
+    for (const layout::Control& caption : layout::kCaptions) {
+        if (!layout::isOneLine(caption)) continue;
+        const PixelRect& p = caption.place;
+        const QRect ink = inkBounds(shot, QRect(on.client({p.left - 7, p.top}), QSize(p.width + 14, 16)));
+        const QRect label(on.client({p.left, p.top}), QSize(p.width, p.height));
+        EXPECT_LE(ink.bottom(), label.top() + 12) << caption.caption;
+        EXPECT_GE(ink.width(), 4 * static_cast<int>(std::strlen(caption.caption))) << caption.caption;
+        EXPECT_LE(std::abs((ink.left() - label.left()) - (label.right() - ink.right())), 2) << caption.caption;
+    }
+
+    // Each picture button, swatch and pencil-size square names itself in its
+    // window text, which it does not draw (an icon, or drawn by the window).
+    const ToolResult texts = runTool(kWineRun,
+                                     {QStringLiteral("--prefix"), prefix(), QStringLiteral(PINTARO_WINDOW_TEXTS),
+                                      QString::fromLatin1(layout::kMainTitle)},
+                                     30000, wineEnvironment(m_screen.display(), m_home, prefix()));
+    ASSERT_EQ(texts.exitCode, 0) << "no " PINTARO_WINDOW_TEXTS " or no main window; tools/build-windows makes it";
+    QMap<QString, unsigned> styleOf;
+    for (const QString& line : QString::fromUtf8(texts.output).split(QLatin1Char('\n'))) {
+        const QStringList fields = line.trimmed().split(QLatin1Char('\t'));
+        if (fields.size() == 3) styleOf.insert(fields[2], fields[1].toUInt(nullptr, 16));
+    }
+    for (const ControlName& expected : kControlNames) {
+        const auto found = styleOf.constFind(QString::fromLatin1(expected.name));
+        ASSERT_NE(found, styleOf.constEnd()) << expected.control << " is not named " << expected.name;
+        const bool ownerDrawn = (*found & 0x1Fu) == 0x0Du;  // SS_OWNERDRAW
+        const bool iconOnly = (*found & 0x40u) != 0;        // BS_ICON
+        EXPECT_TRUE(ownerDrawn || iconOnly) << expected.control << " may draw its name";
+    }
 
     // With no picture open a press on the canvas asks for one.
     ASSERT_TRUE(x.click(on.canvasPoint(320, 260)));
