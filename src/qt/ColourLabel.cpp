@@ -36,8 +36,8 @@ void ColourLabel::mouseReleaseEvent(QMouseEvent* event)
     if (click) emit clicked();
 }
 
-CaptionLabel::CaptionLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
+CaptionLabel::CaptionLabel(const QString& text, bool oneLine, QWidget* parent) : QLabel(text, parent)
 {
     setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setWordWrap(true);
+    setWordWrap(!oneLine);
 }

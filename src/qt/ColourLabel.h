@@ -28,9 +28,10 @@ private:
     bool m_pressed = false;
 };
 
-// A caption label: centred text, word-wrapped, clicks do nothing.
+// A caption label: centred text, on one line or word-wrapped; clicks do
+// nothing.
 class CaptionLabel : public QLabel {
     Q_OBJECT
 public:
-    CaptionLabel(const QString& text, QWidget* parent = nullptr);
+    CaptionLabel(const QString& text, bool oneLine, QWidget* parent = nullptr);
 };

@@ -1,5 +1,6 @@
 #include "qt/PictureButton.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -8,6 +9,12 @@ PictureButton::PictureButton(const QIcon& icon, QWidget* parent) : QPushButton(p
 {
     setIcon(icon);
     setIconSize(QSize(32, 32));
+}
+
+bool PictureButton::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTipChange) setAccessibleName(toolTip());
+    return QPushButton::event(event);
 }
 
 void PictureButton::paintEvent(QPaintEvent*)

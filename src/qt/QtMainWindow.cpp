@@ -46,12 +46,22 @@ void QtMainWindow::createControls()
 {
     Picture1 = placed(new CanvasWidget(this), layout::kPicture1);
 
-    for (std::size_t i = 0; i < captions.size(); ++i)
-        captions[i] = placed(new CaptionLabel(captionOf(layout::kCaptions[i]), this), layout::kCaptions[i]);
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        const layout::Control& caption = layout::kCaptions[i];
+        const bool oneLine = layout::isOneLine(caption);
+        captions[i] = placed(new CaptionLabel(captionOf(caption), oneLine, this), caption);
+        // Room for the line, whatever font stood in for the dialog font.
+        if (oneLine) {
+            const PixelRect p =
+                layout::oneLinePlace(caption.place, captions[i]->fontMetrics().horizontalAdvance(captions[i]->text()));
+            captions[i]->setGeometry(p.left, p.top, p.width, p.height);
+        }
+    }
     for (int i = 0; i < 9; ++i) {
         const std::string name = "Label1_" + std::to_string(i);
         auto* swatch = placed(new ColourLabel(this), {name.c_str(), layout::swatchPlace(i), nullptr, nullptr});
         swatch->setBackColour(layout::kPalette[static_cast<std::size_t>(i)]);
+        swatch->setAccessibleName(QString::fromLatin1(layout::kSwatchNames[static_cast<std::size_t>(i)]));
         Label1[static_cast<std::size_t>(i)] = swatch;
     }
     Command1 = placed(new QPushButton(captionOf(layout::kCommand1), this), layout::kCommand1);
@@ -65,6 +75,8 @@ void QtMainWindow::createControls()
         const std::string name = "Label3_" + std::to_string(i);
         Label3[static_cast<std::size_t>(i)] =
             placed(new ColourLabel(this), {name.c_str(), layout::kLabel3[static_cast<std::size_t>(i)], nullptr, nullptr});
+        Label3[static_cast<std::size_t>(i)]->setAccessibleName(
+            QString::fromLatin1(layout::kPencilSizeNames[static_cast<std::size_t>(i)]));
     }
 
     Command2 = placed(new PictureButton(QIcon(QStringLiteral(":/icons/folder.xpm")), this), layout::kCommand2);

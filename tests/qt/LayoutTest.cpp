@@ -1,11 +1,17 @@
 #include "qt/QtFormFixture.h"
+#include "app/Layout.h"
+#include "support/ControlNames.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QStyle>
 
 #include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
 #include <QTest>
+
+#include <cstdlib>
 
 namespace {
 
@@ -89,20 +95,46 @@ TEST_F(LayoutTest, CreatedStateBeforeStartUpSelects)
     for (int i = 0; i < 9; ++i) EXPECT_EQ(window->Label1[static_cast<std::size_t>(i)]->backColour(), palette[i]) << i;
 }
 
-TEST_F(LayoutTest, CaptionsFitTheirLabelsAndPictureManagementTakesTwoLines)
+TEST_F(LayoutTest, OneLineCaptionsFitOnOneLineCentredAndPictureManagementTakesTwo)
 {
     ASSERT_TRUE(start(false));
+    // Every one-line caption of the window, labels and buttons alike, in the
+    // font the window picked.
+    const layout::Control* oneLine[] = {&layout::kCaptions[0], &layout::kCaptions[1], &layout::kCaptions[2],
+                                        &layout::kCaptions[3], &layout::kCommand1,    &layout::kCommand6,
+                                        &layout::kCommand5};
+    for (const layout::Control* c : oneLine) {
+        SCOPED_TRACE(c->name);
+        auto* w = window->findChild<QWidget*>(QString::fromLatin1(c->name));
+        ASSERT_NE(w, nullptr);
+        int room = w->width() - 2 * w->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, w);
+        if (auto* l = qobject_cast<QLabel*>(w)) {
+            room = l->contentsRect().width();
+            EXPECT_FALSE(l->wordWrap());
+            EXPECT_TRUE(l->alignment() & Qt::AlignHCenter);
+            EXPECT_LE(std::abs(2 * w->x() + w->width() - (2 * c->place.left + c->place.width)), 1) << "not centred";
+        }
+        EXPECT_LE(w->fontMetrics().horizontalAdvance(QString::fromLatin1(c->caption)), room);
+        EXPECT_LE(w->fontMetrics().height(), w->height());
+    }
     CaptionLabel* const label8 = window->captions[4];
     const QFontMetrics metrics(label8->font());
-    for (QLabel* l : {window->captions[0], window->captions[1], window->captions[2], window->captions[3]}) {
-        EXPECT_LE(metrics.horizontalAdvance(l->text()), l->width()) << l->text().toStdString();
-        EXPECT_LE(metrics.height(), l->height());
-        EXPECT_TRUE(l->alignment() & Qt::AlignHCenter);
-    }
     EXPECT_LE(metrics.horizontalAdvance(QStringLiteral("Management")), 65);
     EXPECT_GT(metrics.horizontalAdvance(QStringLiteral("Picture Management")), 65);
     EXPECT_LE(2 * metrics.height(), 33);
     EXPECT_TRUE(label8->wordWrap());
+}
+
+TEST_F(LayoutTest, PictureButtonsSwatchesAndSquaresHaveAccessibleNames)
+{
+    ASSERT_TRUE(start(false));
+    for (const ControlName& expected : kControlNames) {
+        auto* w = window->findChild<QWidget*>(QString::fromLatin1(expected.control));
+        ASSERT_NE(w, nullptr) << expected.control;
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(w);
+        ASSERT_NE(accessible, nullptr) << expected.control;
+        EXPECT_EQ(accessible->text(QAccessible::Name), QString::fromLatin1(expected.name)) << expected.control;
+    }
 }
 
 TEST_F(LayoutTest, FramesAreOutlinesThatLetTheSwatchesShowThrough)
