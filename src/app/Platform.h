@@ -51,7 +51,8 @@ public:
                                      MessageButtons buttons) = 0;
     // The result is the platform's business; the program does not look at it.
     virtual void openUrl(const std::string& url) = 0;
-    // In screen pixels; a screen that cannot be read reports 0 by 0.
+    // In layout units, one pixel at 96 dpi; a screen that cannot be read
+    // reports 0 by 0.
     virtual ScreenSize screenSize() = 0;
     // The folder that holds the program's executable, links resolved.
     virtual std::filesystem::path programFolder() = 0;

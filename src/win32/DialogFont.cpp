@@ -1,26 +1,41 @@
 #include "win32/DialogFont.h"
 
+#include <vector>
+
 namespace {
 
-HFONT makeFont(bool underline)
+HFONT makeFont(int dpi, bool underline)
 {
-    return CreateFontW(-11, 0, 0, 0, FW_NORMAL, FALSE, underline ? TRUE : FALSE, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS,
-                       L"MS Sans Serif");
+    return CreateFontW(-MulDiv(11, dpi, 96), 0, 0, 0, FW_NORMAL, FALSE, underline ? TRUE : FALSE, FALSE,
+                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       VARIABLE_PITCH | FF_SWISS, L"MS Sans Serif");
+}
+
+struct Made {
+    int dpi;
+    bool underline;
+    HFONT font;
+};
+
+HFONT fontAt(int dpi, bool underline)
+{
+    static std::vector<Made> made;
+    for (const Made& m : made)
+        if (m.dpi == dpi && m.underline == underline) return m.font;
+    made.push_back({dpi, underline, makeFont(dpi, underline)});
+    return made.back().font;
 }
 
 }  // namespace
 
-HFONT dialogFont()
+HFONT dialogFont(int dpi)
 {
-    static const HFONT font = makeFont(false);
-    return font;
+    return fontAt(dpi, false);
 }
 
-HFONT linkFont()
+HFONT linkFont(int dpi)
 {
-    static const HFONT font = makeFont(true);
-    return font;
+    return fontAt(dpi, true);
 }
 
 void useDialogFont(HWND control, HFONT font)

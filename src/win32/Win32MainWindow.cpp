@@ -3,6 +3,7 @@
 #include "app/Form1.h"
 #include "app/Layout.h"
 #include "win32/DialogKeys.h"
+#include "win32/Dpi.h"
 #include "win32/MainWindowControls.h"
 #include "win32/Resources.h"
 #include "win32/Text.h"
@@ -37,6 +38,7 @@ Win32MainWindow::Win32MainWindow(HINSTANCE instance) : m_instance(instance)
     m_window = CreateWindowExW(0, kClassName, wideText(layout::kMainTitle).c_str(), kStyle, 0, 0, layout::kOuterWidth,
                                layout::kOuterHeight, nullptr, nullptr, instance, this);
     if (!m_window) return;
+    m_scale = windowScale(m_window);
     createControls();
     giveDialogKeys(m_window);
 }
@@ -47,7 +49,6 @@ Win32MainWindow::~Win32MainWindow()
         forgetWindowOwner(m_window);
         DestroyWindow(m_window);
     }
-    for (HICON icon : m_buttonIcons) DestroyIcon(icon);
     DestroyIcon(m_bigIcon);
     DestroyIcon(m_smallIcon);
 }
@@ -80,6 +81,12 @@ LRESULT Win32MainWindow::handleMessage(HWND window, UINT message, WPARAM wParam,
         SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     }
+    case WM_DRAWITEM:
+        if (m_pictureButtons.draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
+        break;
+    case WM_DPICHANGED:
+        dpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE) {
             const HWND focus = GetFocus();
@@ -141,11 +148,6 @@ void Win32MainWindow::command(int id)
     }
 }
 
-void Win32MainWindow::placeOuter(int left, int top, int width, int height)
-{
-    SetWindowPos(m_window, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 bool Win32MainWindow::isVisible() const
 {
     return IsWindowVisible(m_window) != FALSE;
@@ -174,11 +176,6 @@ void Win32MainWindow::setCurrentColourBack(Colour colour)
 void Win32MainWindow::setPencilSquareBack(int index, Colour colour)
 {
     m_backs.set(m_label3.at(static_cast<std::size_t>(index)), colour);
-}
-
-void Win32MainWindow::placeSelectionFrame(const PixelRect& place)
-{
-    m_shape1.place(place);
 }
 
 void Win32MainWindow::focusCanvas()

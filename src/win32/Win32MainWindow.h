@@ -4,6 +4,8 @@
 #include "win32/CanvasView.h"
 #include "win32/FrameShape.h"
 #include "win32/LabelBacks.h"
+#include "win32/PictureButtons.h"
+#include "win32/ScaledControls.h"
 
 #include <windows.h>
 
@@ -29,6 +31,7 @@ public:
     bool attach(Form1& form);
     void show(int how);
 
+    // In layout units: device pixels at the window's dpi.
     void placeOuter(int left, int top, int width, int height) override;
     bool isVisible() const override;
     Colour backColour() const override;
@@ -53,11 +56,17 @@ private:
     void command(int id);
     void restoreFocus();
     void activated();
+    // Places every control, its font and the icons at m_scale.
+    void applyScale();
+    void dpiChanged(int dpi, const RECT& suggested);
 
     HINSTANCE m_instance;
     HWND m_window = nullptr;
     Form1* m_form = nullptr;
     HWND m_lastFocus = nullptr;  // given back when the window is active again
+    DisplayScale m_scale;
+    ScaledControls m_scaled;     // every control placed by its layout units
+    PixelRect m_shape1Place;     // in units
 
     // Controls, named as on the form they model.
     CanvasView m_picture1;
@@ -76,7 +85,7 @@ private:
     HWND m_toolTips = nullptr;
 
     LabelBacks m_backs;
-    std::vector<HICON> m_buttonIcons;
+    PictureButtons m_pictureButtons;
     HICON m_bigIcon = nullptr;
     HICON m_smallIcon = nullptr;
 };

@@ -1,9 +1,8 @@
-// The main window's controls: made at the layout's places, in Tab order,
-// the frames over them all, with their tooltips.
+// The main window's controls: made in Tab order, the frames over them all,
+// with their tooltips, then placed at the window's scale.
 #include "win32/Win32MainWindow.h"
 
 #include "app/Layout.h"
-#include "win32/DialogFont.h"
 #include "win32/MainWindowControls.h"
 #include "win32/Resources.h"
 #include "win32/Text.h"
@@ -27,26 +26,24 @@ constexpr DWORD kColourLabel = kChild | WS_BORDER | SS_NOTIFY;
 HWND Win32MainWindow::createControl(const wchar_t* windowClass, const char* text, DWORD style, const PixelRect& place,
                                     int id)
 {
-    const HWND control = CreateWindowExW(0, windowClass, wideText(text ? text : "").c_str(), style, place.left,
-                                         place.top, place.width, place.height, m_window,
-                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), m_instance, nullptr);
-    useDialogFont(control);
+    // Placed, with its font, by applyScale.
+    const HWND control = CreateWindowExW(0, windowClass, wideText(text ? text : "").c_str(), style, 0, 0, 0, 0,
+                                         m_window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), m_instance,
+                                         nullptr);
+    m_scaled.add(control, place);
     return control;
 }
 
 HWND Win32MainWindow::createPictureButton(const PixelRect& place, int id, int icon)
 {
-    const HWND button = createControl(WC_BUTTONW, nullptr, kButton | BS_ICON, place, id);
-    // Centred by the button; Windows greys it while the button is disabled.
-    const auto image = static_cast<HICON>(LoadImageW(m_instance, MAKEINTRESOURCEW(icon), IMAGE_ICON, 32, 32, 0));
-    SendMessageW(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(image));
-    m_buttonIcons.push_back(image);
+    const HWND button = createControl(WC_BUTTONW, nullptr, kButton | BS_OWNERDRAW, place, id);
+    m_pictureButtons.add(button, icon, icon + IDI_GREYED_AFTER);
     return button;
 }
 
 void Win32MainWindow::createControls()
 {
-    m_picture1.create(m_window, m_instance, layout::kPicture1.place, kPicture1);
+    m_picture1.create(m_window, m_instance, kPicture1);
 
     for (std::size_t i = 0; i < m_captions.size(); ++i)
         m_captions[i] = createControl(WC_STATICW, layout::kCaptions[i].caption, kChild | SS_CENTER | SS_NOPREFIX,
@@ -75,9 +72,10 @@ void Win32MainWindow::createControls()
     m_command6 = createControl(WC_BUTTONW, layout::kCommand6.caption, kButton, layout::kCommand6.place, kCommand6);
 
     // Frames last, so their outlines lie over the controls they group.
-    for (std::size_t i = 0; i < m_groupFrames.size(); ++i)
-        m_groupFrames[i].create(m_window, m_instance, layout::kGroupFrames[i].place, 1);
-    m_shape1.create(m_window, m_instance, layout::kShape1, layout::kShape1Width);
+    for (FrameShape& frame : m_groupFrames) frame.create(m_window, m_instance);
+    m_shape1.create(m_window, m_instance);
+    m_shape1Place = layout::kShape1;
+    applyScale();
 
     orderWindows();
     addToolTips();

@@ -1,5 +1,6 @@
 #include "win32/Win32Platform.h"
 
+#include "win32/Dpi.h"
 #include "win32/Text.h"
 
 #include <commdlg.h>
@@ -99,7 +100,8 @@ void Win32Platform::openUrl(const std::string& url)
 
 ScreenSize Win32Platform::screenSize()
 {
-    return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    const DisplayScale scale = windowScale(m_owner);
+    return {scale.toUnits(GetSystemMetrics(SM_CXSCREEN)), scale.toUnits(GetSystemMetrics(SM_CYSCREEN))};
 }
 
 std::filesystem::path Win32Platform::programFolder()

@@ -1,6 +1,9 @@
 // Converts pixel-art XPM files into one Windows icon file, one image each:
-//   xpm2ico OUTPUT.ico INPUT.xpm [INPUT.xpm...]
+//   xpm2ico [--greyed] [--doubled] OUTPUT.ico INPUT.xpm [INPUT.xpm...]
+// --greyed converts the art to its disabled look; --doubled adds each
+// image again at twice its size, for screens at 150 % and more.
 #include "Ico.h"
+#include "Variants.h"
 #include "Xpm.h"
 
 #include <cstdio>
@@ -19,13 +22,23 @@ int fail(const std::string& what, const std::string& why)
 
 int main(int argc, char** argv)
 {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: xpm2ico OUTPUT.ico INPUT.xpm [INPUT.xpm...]\n");
+    bool greyedLook = false;
+    bool doubled = false;
+    int first = 1;
+    for (; first < argc && argv[first][0] == '-'; ++first) {
+        const std::string option = argv[first];
+        if (option == "--greyed") greyedLook = true;
+        else if (option == "--doubled") doubled = true;
+        else return fail(option, "unknown option");
+    }
+    if (argc - first < 2) {
+        std::fprintf(stderr, "usage: xpm2ico [--greyed] [--doubled] OUTPUT.ico INPUT.xpm [INPUT.xpm...]\n");
         return 2;
     }
+    const char* output = argv[first];
     std::vector<PixelArt> arts;
     std::string error;
-    for (int i = 2; i < argc; ++i) {
+    for (int i = first + 1; i < argc; ++i) {
         std::ifstream in(argv[i], std::ios::binary);
         std::ostringstream text;
         text << in.rdbuf();
@@ -34,16 +47,18 @@ int main(int argc, char** argv)
         std::optional<PixelArt> art = parseXpm(text.str(), error);
         if (!art)
             return fail(argv[i], error);
-        arts.push_back(std::move(*art));
+        arts.push_back(greyedLook ? greyed(*art) : std::move(*art));
     }
+    if (doubled)
+        for (std::size_t i = 0, n = arts.size(); i < n; ++i) arts.push_back(enlarged(arts[i], 2));
     const std::optional<std::vector<std::uint8_t>> ico = encodeIco(arts, error);
     if (!ico)
-        return fail(argv[1], error);
+        return fail(output, error);
 
-    std::ofstream out(argv[1], std::ios::binary | std::ios::trunc);
+    std::ofstream out(output, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(ico->data()), static_cast<std::streamsize>(ico->size()));
     out.close();
     if (!out)
-        return fail(argv[1], "cannot be written");
+        return fail(output, "cannot be written");
     return 0;
 }
