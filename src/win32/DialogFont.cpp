@@ -4,11 +4,13 @@
 
 namespace {
 
+// MS Sans Serif is a bitmap face, drawn only at a few sizes; its TrueType
+// twin scales to any dpi.
 HFONT makeFont(int dpi, bool underline)
 {
     return CreateFontW(-MulDiv(11, dpi, 96), 0, 0, 0, FW_NORMAL, FALSE, underline ? TRUE : FALSE, FALSE,
                        DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       VARIABLE_PITCH | FF_SWISS, L"MS Sans Serif");
+                       VARIABLE_PITCH | FF_SWISS, dpi == 96 ? L"MS Sans Serif" : L"Microsoft Sans Serif");
 }
 
 struct Made {
