@@ -70,8 +70,12 @@ LRESULT Win32MainWindow::handleMessage(HWND window, UINT message, WPARAM wParam,
     switch (message) {
     case WM_COMMAND:
         // Buttons' BN_CLICKED and the labels' STN_CLICKED are both 0; a
-        // shortcut key comes as 1, with no control.
-        if ((HIWORD(wParam) == 0 && lParam != 0) || (HIWORD(wParam) == 1 && lParam == 0)) command(LOWORD(wParam));
+        // shortcut key comes as 1, with no control. An owner-drawn button
+        // reports the second click of a double click as BN_DOUBLECLICKED,
+        // where a push button clicks twice.
+        if ((HIWORD(wParam) == 0 && lParam != 0) || (HIWORD(wParam) == 1 && lParam == 0)
+            || (HIWORD(wParam) == BN_DOUBLECLICKED && lParam != 0))
+            command(LOWORD(wParam));
         return 0;
     case WM_CTLCOLORSTATIC: {
         const auto dc = reinterpret_cast<HDC>(wParam);
