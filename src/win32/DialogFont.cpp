@@ -4,13 +4,35 @@
 
 namespace {
 
-// MS Sans Serif is a bitmap face, drawn only at a few sizes; its TrueType
-// twin scales to any dpi.
+int CALLBACK noteFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found)
+{
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
+bool installed(const wchar_t* face)
+{
+    LOGFONTW wanted{};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynW(wanted.lfFaceName, face, LF_FACESIZE);
+    bool found = false;
+    const HDC screen = GetDC(nullptr);
+    EnumFontFamiliesExW(screen, &wanted, noteFound, reinterpret_cast<LPARAM>(&found), 0);
+    ReleaseDC(nullptr, screen);
+    return found;
+}
+
+// MS Sans Serif is a bitmap face, drawn only at a few sizes. Away from 96
+// dpi its TrueType twin, Microsoft Sans Serif, takes over; where that is
+// missing (Wine), MS Sans Serif's TrueType file, at the nearest size it holds.
 HFONT makeFont(int dpi, bool underline)
 {
+    static const bool twin = installed(L"Microsoft Sans Serif");
+    const bool bitmap = dpi == 96;
     return CreateFontW(-MulDiv(11, dpi, 96), 0, 0, 0, FW_NORMAL, FALSE, underline ? TRUE : FALSE, FALSE,
-                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       VARIABLE_PITCH | FF_SWISS, dpi == 96 ? L"MS Sans Serif" : L"Microsoft Sans Serif");
+                       DEFAULT_CHARSET, bitmap || twin ? OUT_DEFAULT_PRECIS : OUT_TT_ONLY_PRECIS, CLIP_DEFAULT_PRECIS,
+                       DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS,
+                       bitmap || !twin ? L"MS Sans Serif" : L"Microsoft Sans Serif");
 }
 
 struct Made {
