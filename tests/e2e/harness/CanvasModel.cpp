@@ -12,6 +12,15 @@ Pixels openedOnCanvas(const Pixels& picture)
     return canvas;
 }
 
+Pixels enlarged(const Pixels& pixels, const DisplayScale& scale)
+{
+    const PixelRect device = scale.canvasToDevice({0, 0, pixels.width(), pixels.height()});
+    Pixels out(device.width, device.height, kWhite);
+    for (int y = 0; y < device.height; ++y)
+        for (int x = 0; x < device.width; ++x) out.set(x, y, pixels.at(scale.canvasPixelAt(x), scale.canvasPixelAt(y)));
+    return out;
+}
+
 Pixels outlinePicture()
 {
     Pixels p(kWidth, kPictureHeight, kWhite);

@@ -3,6 +3,8 @@
 // The pixels a test expects on the canvas or in a file, worked out from the
 // picture it gave the program and what the child did.
 
+#include "app/DisplayScale.h"
+
 #include <QImage>
 #include <QRect>
 #include <QString>
@@ -74,6 +76,10 @@ private:
     int m_height;
     std::vector<QRgb> m_pixels;
 };
+
+// As a screen at this scale shows the pixels: each device pixel the pixel
+// under it, nothing blended.
+Pixels enlarged(const Pixels& pixels, const DisplayScale& scale);
 
 // Opening moves the picture down one row and draws its top row again above.
 Pixels openedOnCanvas(const Pixels& picture);

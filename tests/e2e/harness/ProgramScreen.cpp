@@ -8,43 +8,58 @@
 
 namespace e2e {
 
-namespace {
+QPoint ProgramScreen::canvasPoint(int x, int y) const
+{
+    const PixelRect cell = m_scale.canvasToDevice(PixelRect::point(x, y));
+    return m_canvas + QPoint(cell.left + cell.width / 2, cell.top + cell.height / 2);
+}
 
-QPoint middle(const PixelRect& place) { return {place.left + place.width / 2, place.top + place.height / 2}; }
-QRect rect(const PixelRect& place) { return {place.left, place.top, place.width, place.height}; }
+QPoint ProgramScreen::client(QPoint layoutPoint) const
+{
+    return m_client + QPoint(m_scale.toDevice(layoutPoint.x()), m_scale.toDevice(layoutPoint.y()));
+}
 
-}  // namespace
+QRect ProgramScreen::onScreen(const PixelRect& layoutPlace) const
+{
+    const PixelRect device = m_scale.toDevice(layoutPlace);
+    return QRect(device.left, device.top, device.width, device.height).translated(m_client);
+}
 
-QPoint ProgramScreen::middleOf(const PixelRect& layoutPlace) const { return client(middle(layoutPlace)); }
+QPoint ProgramScreen::middleOf(const PixelRect& layoutPlace) const
+{
+    const QRect place = onScreen(layoutPlace);
+    return place.topLeft() + QPoint(place.width() / 2, place.height() / 2);
+}
 
 QPoint ProgramScreen::swatch(int index) const { return middleOf(layout::swatchPlace(index)); }
 
 QPoint ProgramScreen::toolButton(int index) const
 {
-    return client(middle(layout::kCommand3.at(static_cast<std::size_t>(index)).place));
+    return middleOf(layout::kCommand3.at(static_cast<std::size_t>(index)).place);
 }
 
 QRect ProgramScreen::toolButtonRect(int index) const
 {
-    return rect(layout::kCommand3.at(static_cast<std::size_t>(index)).place).translated(m_client);
+    return onScreen(layout::kCommand3.at(static_cast<std::size_t>(index)).place);
 }
 
 QPoint ProgramScreen::pencilSquare(int index) const
 {
-    return client(middle(layout::kLabel3.at(static_cast<std::size_t>(index))));
+    return middleOf(layout::kLabel3.at(static_cast<std::size_t>(index)));
 }
 
-QPoint ProgramScreen::openButton() const { return client(middle(layout::kCommand2.place)); }
-QRect ProgramScreen::openButtonRect() const { return rect(layout::kCommand2.place).translated(m_client); }
-QPoint ProgramScreen::saveButton() const { return client(middle(layout::kCommand4.place)); }
-QPoint ProgramScreen::exitButton() const { return client(middle(layout::kCommand5.place)); }
+QPoint ProgramScreen::openButton() const { return middleOf(layout::kCommand2.place); }
+QRect ProgramScreen::openButtonRect() const { return onScreen(layout::kCommand2.place); }
+QPoint ProgramScreen::saveButton() const { return middleOf(layout::kCommand4.place); }
+QPoint ProgramScreen::exitButton() const { return middleOf(layout::kCommand5.place); }
 
 std::string ProgramScreen::waitForCanvas(const Pixels& expected) const
 {
+    const Pixels shown = enlarged(expected, m_scale);
     std::string last;
     const QDeadlineTimer deadline(10000);
     do {
-        last = differences(expected, m_x.screenshot(), m_canvas);
+        last = differences(shown, m_x.screenshot(), m_canvas);
         if (last.empty()) return last;
         QThread::msleep(100);
     } while (!deadline.hasExpired());
