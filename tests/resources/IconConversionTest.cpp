@@ -1,4 +1,5 @@
 #include "Ico.h"
+#include "Variants.h"
 #include "Xpm.h"
 
 #include <QBuffer>
@@ -8,6 +9,8 @@
 #include <QImageReader>
 
 #include <gtest/gtest.h>
+
+#include <set>
 
 namespace {
 
@@ -98,6 +101,38 @@ TEST(IconConversion, RefusesArtThatOverflowsSixteenColoursCountingBlackForTransp
     art.pixels[15] = 0xFFFFFFFFu;
     EXPECT_FALSE(encodeIco({art}, error));
     EXPECT_FALSE(error.empty());
+}
+
+// A disabled button shows its icon greyed, not a grey square: the same
+// transparent pixels, and the art's colours kept apart as greys, so its
+// inner lines still show. The doubled art decodes as Qt enlarges the XPM.
+TEST(IconConversion, GreyedArtKeepsTheShapeAndDoubledArtStaysSharp)
+{
+    const PixelArt art = readArt("floppy.xpm");
+    const PixelArt grey = greyed(art);
+    ASSERT_EQ(grey.pixels.size(), art.pixels.size());
+    std::set<std::uint32_t> colours;
+    std::set<std::uint32_t> greys;
+    for (std::size_t i = 0; i < art.pixels.size(); ++i) {
+        ASSERT_EQ(grey.pixels[i] == kTransparent, art.pixels[i] == kTransparent) << "pixel " << i;
+        if (art.pixels[i] == kTransparent) continue;
+        const QRgb g = grey.pixels[i];
+        EXPECT_TRUE(qRed(g) == qGreen(g) && qGreen(g) == qBlue(g) && qRed(g) >= 0x80) << "pixel " << i;
+        colours.insert(art.pixels[i]);
+        greys.insert(g);
+    }
+    EXPECT_EQ(greys.size(), colours.size());
+
+    const QByteArray ico = toIco({grey, enlarged(grey, 2)});
+    QBuffer buffer;
+    buffer.setData(ico);
+    QImageReader reader(&buffer, "ico");
+    ASSERT_EQ(reader.imageCount(), 2);
+    ASSERT_TRUE(reader.jumpToImage(0));
+    const QImage small = reader.read().convertToFormat(QImage::Format_ARGB32);
+    ASSERT_TRUE(reader.jumpToImage(1));
+    expectSamePixels(small.scaled(64, 64, Qt::IgnoreAspectRatio, Qt::FastTransformation),
+                     reader.read().convertToFormat(QImage::Format_ARGB32), "floppy doubled");
 }
 
 } // namespace
