@@ -6,8 +6,7 @@
 namespace {
 
 constexpr int kArtSize = 32;
-// Every icon's drawn part, in its 32 by 32 pixels: centred on the button,
-// it clears the button's edges at every whole enlargement.
+// Every icon's drawn part, in its 32 by 32 pixels.
 constexpr RECT kDrawnPart{8, 9, 27, 25};
 
 void drawFace(HWND button, HDC dc, RECT rect, UINT state)
@@ -69,14 +68,16 @@ bool PictureButtons::draw(const DRAWITEMSTRUCT& item) const
     for (const Button& b : m_buttons) {
         if (b.window != item.hwndItem) continue;
         drawFace(b.window, item.hDC, item.rcItem, item.itemState);
-        const int factor = m_iconSize / kArtSize;
         const int width = item.rcItem.right - item.rcItem.left;
         const int height = item.rcItem.bottom - item.rcItem.top;
         const int pushed = (item.itemState & ODS_SELECTED) ? 1 : 0;
-        const int left = item.rcItem.left + (width - (kDrawnPart.right - kDrawnPart.left) * factor) / 2
-                         - kDrawnPart.left * factor + pushed;
-        const int top = item.rcItem.top + (height - (kDrawnPart.bottom - kDrawnPart.top) * factor) / 2
-                        - kDrawnPart.top * factor + pushed;
+        // At 32 pixels the icon sits where Windows puts a button's icon;
+        // doubled, its drawn part is centred, which clears the edges of a
+        // button 37 pixels high.
+        const int factor = m_iconSize / kArtSize;
+        const RECT box = factor == 1 ? RECT{0, 0, kArtSize, kArtSize} : kDrawnPart;
+        const int left = item.rcItem.left + (width - (box.right - box.left) * factor) / 2 - box.left * factor + pushed;
+        const int top = item.rcItem.top + (height - (box.bottom - box.top) * factor) / 2 - box.top * factor + pushed;
         const HICON icon = (item.itemState & ODS_DISABLED) ? b.greyed : b.normal;
         if (icon) DrawIconEx(item.hDC, left, top, icon, m_iconSize, m_iconSize, 0, nullptr, DI_NORMAL);
         return true;
