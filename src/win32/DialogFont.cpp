@@ -27,12 +27,11 @@ bool installed(const wchar_t* face)
 // missing (Wine), MS Sans Serif's TrueType file, at the nearest size it holds.
 HFONT makeFont(int dpi, bool underline)
 {
-    static const bool twin = installed(L"Microsoft Sans Serif");
-    const bool bitmap = dpi == 96;
+    const bool twin = dpi != 96 && installed(L"Microsoft Sans Serif");
+    const bool trueTypeSizes = dpi != 96 && !twin;
     return CreateFontW(-MulDiv(11, dpi, 96), 0, 0, 0, FW_NORMAL, FALSE, underline ? TRUE : FALSE, FALSE,
-                       DEFAULT_CHARSET, bitmap || twin ? OUT_DEFAULT_PRECIS : OUT_TT_ONLY_PRECIS, CLIP_DEFAULT_PRECIS,
-                       DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS,
-                       bitmap || !twin ? L"MS Sans Serif" : L"Microsoft Sans Serif");
+                       DEFAULT_CHARSET, trueTypeSizes ? OUT_TT_ONLY_PRECIS : OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                       DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, twin ? L"Microsoft Sans Serif" : L"MS Sans Serif");
 }
 
 struct Made {
