@@ -49,7 +49,6 @@ TEST(DisplayScale, ScreensAreMeasuredInLayoutUnits)
     EXPECT_EQ(DisplayScale(192).toUnits(1600), 800);  // 1600 by 1200 at 200 % is enough
     EXPECT_EQ(DisplayScale(192).toUnits(1599), 799);
     EXPECT_EQ(DisplayScale(120).toUnits(999), 799);
-    for (const int dpi : {96, 120, 144, 192}) EXPECT_EQ(DisplayScale(dpi).toUnits(DisplayScale(dpi).toDevice(800)), 800);
     EXPECT_TRUE(DisplayScale(96).toDevice(PixelRect{8, 8, 689, 561}) == (PixelRect{8, 8, 689, 561}));
     EXPECT_TRUE(DisplayScale(120).toDevice(PixelRect{8, 8, 689, 561}) == (PixelRect{10, 10, 861, 701}));
 }

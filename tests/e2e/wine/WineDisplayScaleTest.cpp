@@ -34,11 +34,8 @@ protected:
     }
     void setLogPixels(int dpi)
     {
-        runTool(kWineRun,
-                {QStringLiteral("--prefix"), prefix(), QStringLiteral("reg"), QStringLiteral("add"),
-                 QStringLiteral("HKCU\\Control Panel\\Desktop"), QStringLiteral("/v"), QStringLiteral("LogPixels"),
-                 QStringLiteral("/t"), QStringLiteral("REG_DWORD"), QStringLiteral("/d"), QString::number(dpi),
-                 QStringLiteral("/f")},
+        const QString add = QStringLiteral("reg|add|HKCU\\Control Panel\\Desktop|/v|LogPixels|/t|REG_DWORD|/f|/d|");
+        runTool(kWineRun, QStringList{QStringLiteral("--prefix"), prefix()} + (add + QString::number(dpi)).split('|'),
                 60000, wineEnvironment(QString(), m_home, prefix()));
         endWine(prefix(), m_home);
     }
@@ -107,29 +104,22 @@ TEST_P(WineDisplayScale, DrawsTheWholeWindowAtTheScaleAndPressesLandOnThePixelUn
     QImage shot;
     for (int tries = 0; tries < 100; ++tries) {
         shot = x.screenshot();
-        if ((shot.pixel(on.swatch(8)) & 0xFFFFFFu) == e2e::kWhite) break;
+        if ((shot.pixel(on.swatch(8)) & 0xFFFFFFu) == e2e::kWhite) break;  // drawn
     }
 
     // Every caption whole: the labels above what follows them (a swatch's
     // border overlaps their last row), the buttons inside their edges.
-    struct Caption {
-        PixelRect place;
-        const char* text;
-        int lines;
-        int inset;
+    const auto expectWhole = [&](const PixelRect& place, const char* text, int lines, int inset) {
+        const QRect area = on.onScreen(place).adjusted(inset, inset, -inset, -inset);
+        EXPECT_EQ(captionFault(shot, area, QString::fromUtf8(text), lines, GetParam().wordGap, scale.toDevice(3)), "")
+            << text;
     };
-    std::vector<Caption> captions;
     for (const layout::Control& label : layout::kCaptions) {
-        const PixelRect above{label.place.left, label.place.top, label.place.width, label.place.height - 1};
-        captions.push_back({above, label.caption, label.place.height > 17 ? 2 : 1, 0});
+        const PixelRect& place = label.place;
+        expectWhole({place.left, place.top, place.width, place.height - 1}, label.caption, place.height > 17 ? 2 : 1, 0);
     }
     for (const layout::Control* button : {&layout::kCommand1, &layout::kCommand6, &layout::kCommand5})
-        captions.push_back({button->place, button->caption, 1, layout::kCanvasBorder});
-    for (const Caption& c : captions) {
-        const QRect area = on.onScreen(c.place).adjusted(c.inset, c.inset, -c.inset, -c.inset);
-        EXPECT_EQ(captionFault(shot, area, QString::fromUtf8(c.text), c.lines, GetParam().wordGap, scale.toDevice(3)), "")
-            << c.text;
-    }
+        expectWhole(button->place, button->caption, 1, layout::kCanvasBorder);
 
     // The opened picture enlarged, outlines pure black, nothing blended.
     ASSERT_TRUE(x.click(on.canvasPoint(320, 260)));
