@@ -1,9 +1,8 @@
 #include "win32/CanvasView.h"
 
 #include "app/Form1.h"
-#include "win32/WindowProc.h"
-
 #include "app/Layout.h"
+#include "win32/WindowProc.h"
 
 #include <windowsx.h>
 
