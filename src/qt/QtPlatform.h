@@ -19,6 +19,7 @@ public:
     void openUrl(const std::string& url) override;
     ScreenSize screenSize() override;
     std::filesystem::path programFolder() override;
+    std::filesystem::path userPicturesFolder() override;
     void endProgram(int status) override;
 
     // Keeps Qt's dialogs from reading or writing a settings file: the program

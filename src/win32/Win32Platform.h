@@ -19,6 +19,7 @@ public:
     void openUrl(const std::string& url) override;
     ScreenSize screenSize() override;
     std::filesystem::path programFolder() override;
+    std::filesystem::path userPicturesFolder() override;
     void endProgram(int status) override;
 
     // "BMP Files|*.bmp|All Files|*.*" as the file dialogs take it: each bar

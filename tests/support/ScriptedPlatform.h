@@ -39,6 +39,7 @@ public:
     void openUrl(const std::string& url) override { urls.push_back(url); }
     ScreenSize screenSize() override { return screen; }
     std::filesystem::path programFolder() override { return folder; }
+    std::filesystem::path userPicturesFolder() override { return pictures; }
     void endProgram(int status) override { endStatuses.push_back(status); }
 
     bool allAnswersUsed() const
@@ -48,6 +49,7 @@ public:
 
     ScreenSize screen{1024, 768};
     std::filesystem::path folder = "/opt/pintaro";
+    std::filesystem::path pictures;
     std::vector<DialogRequest> dialogs;
     std::vector<MessageRequest> messages;
     std::vector<std::string> urls;
