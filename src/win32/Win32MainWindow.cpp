@@ -20,7 +20,8 @@ Win32MainWindow::Win32MainWindow(HINSTANCE instance) : m_instance(instance)
 {
     CanvasView::registerClass(instance);
     FrameShape::registerClass(instance);
-    m_bigIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_WINDOW), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+    // The taskbar and Alt+Tab show the program's icon; the title bar keeps the window's own.
+    m_bigIcon = static_cast<HICON>(LoadImageW(instance, L"PINTARO", IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
     m_smallIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_WINDOW), IMAGE_ICON, 16, 16, 0));
 
     WNDCLASSEXW windowClass{};

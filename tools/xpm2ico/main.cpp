@@ -1,5 +1,6 @@
-// Converts pixel-art XPM files into one Windows icon file, one image each:
-//   xpm2ico OUTPUT.ico INPUT.xpm [INPUT.xpm...]
+// Converts pixel-art XPM files into one Windows icon file, one image each;
+// PNG files go in as they are:
+//   xpm2ico OUTPUT.ico INPUT.xpm|INPUT.png [...]
 #include "Ico.h"
 #include "Xpm.h"
 
@@ -20,10 +21,10 @@ int fail(const std::string& what, const std::string& why)
 int main(int argc, char** argv)
 {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: xpm2ico OUTPUT.ico INPUT.xpm [INPUT.xpm...]\n");
+        std::fprintf(stderr, "usage: xpm2ico OUTPUT.ico INPUT.xpm|INPUT.png [...]\n");
         return 2;
     }
-    std::vector<PixelArt> arts;
+    std::vector<IconImage> images;
     std::string error;
     for (int i = 2; i < argc; ++i) {
         std::ifstream in(argv[i], std::ios::binary);
@@ -31,12 +32,18 @@ int main(int argc, char** argv)
         text << in.rdbuf();
         if (!in)
             return fail(argv[i], "cannot be read");
+        const std::string name = argv[i];
+        if (name.size() > 4 && name.compare(name.size() - 4, 4, ".png") == 0) {
+            const std::string bytes = text.str();
+            images.push_back(PngImage{{bytes.begin(), bytes.end()}});
+            continue;
+        }
         std::optional<PixelArt> art = parseXpm(text.str(), error);
         if (!art)
             return fail(argv[i], error);
-        arts.push_back(std::move(*art));
+        images.push_back(std::move(*art));
     }
-    const std::optional<std::vector<std::uint8_t>> ico = encodeIco(arts, error);
+    const std::optional<std::vector<std::uint8_t>> ico = encodeIco(images, error);
     if (!ico)
         return fail(argv[1], error);
 
