@@ -27,10 +27,13 @@ VIAddVersionKey /LANG=1033 "FileDescription" "${PRODUCT} Setup"
 VIAddVersionKey /LANG=1033 "CompanyName" "${PUBLISHER}"
 VIAddVersionKey /LANG=1033 "LegalCopyright" "${PUBLISHER}"
 
+BrandingText "${PRODUCT} ${VERSION}"
+
 !include "MUI2.nsh"
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_COMPONENTSPAGE_NODESC
+!define MUI_WELCOMEPAGE_TEXT "Setup will install Pintaro, the colouring book, for you alone: no administrator rights are needed.$\r$\n$\r$\nClick Next to continue."
 !define MUI_FINISHPAGE_RUN "$INSTDIR\pintaro.exe"
 !define MUI_FINISHPAGE_RUN_TEXT "Start Pintaro"
 
@@ -39,6 +42,7 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "${PUBLISHER}"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
+!define MUI_UNCONFIRMPAGE_TEXT_TOP "Pintaro will be removed from the following folder. The artwork saved in its pics\mypics folder stays where it is."
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
@@ -94,5 +98,5 @@ Section "Uninstall"
   RMDir "$INSTDIR\pics"
   RMDir "$INSTDIR"
   IfFileExists "$INSTDIR\pics\mypics\*.*" 0 +2
-    MessageBox MB_OK|MB_ICONINFORMATION "Pintaro has been removed. The artwork saved with it is kept in$\r$\n$INSTDIR\pics\mypics" /SD IDOK
+    MessageBox MB_OK|MB_ICONINFORMATION "Pintaro has been removed.$\r$\n$\r$\nThe artwork saved with it is kept in this folder:$\r$\n$INSTDIR\pics\mypics" /SD IDOK
 SectionEnd
