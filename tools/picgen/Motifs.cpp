@@ -63,3 +63,22 @@ void drawWaves(Page& page, double y, double amplitude, double wavelength, double
         line.push_back({x, y + amplitude * std::sin(2 * kPi * (x - x0) / wavelength)});
     page.stroke(line);
 }
+
+void drawWheel(Page& page, double cx, double cy, double r) {
+    const Points wheel = circle(cx, cy, r);
+    page.shape(wheel);
+    if (r > 26) {
+        page.strokeInside({{cx - r, cy}, {cx + r, cy}}, wheel);
+        page.strokeInside({{cx, cy - r}, {cx, cy + r}}, wheel);
+    }
+    page.blot(circle(cx, cy, r > 26 ? 8 : 6));
+}
+
+Points wavyGround(double y, double amplitude, double wavelength) {
+    Points out;
+    for (double x = -5; x <= 690; x += 1)
+        out.push_back({x, y + amplitude * std::sin(2 * kPi * x / wavelength)});
+    out.push_back({690, 560});
+    out.push_back({-5, 560});
+    return out;
+}

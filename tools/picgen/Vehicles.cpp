@@ -3,20 +3,6 @@
 
 #include <cmath>
 
-namespace {
-
-void drawWheel(Page& page, double cx, double cy, double r) {
-    const Points wheel = circle(cx, cy, r);
-    page.shape(wheel);
-    if (r > 26) {
-        page.strokeInside({{cx - r, cy}, {cx + r, cy}}, wheel);
-        page.strokeInside({{cx, cy - r}, {cx, cy + r}}, wheel);
-    }
-    page.blot(circle(cx, cy, r > 26 ? 8 : 6));
-}
-
-}  // namespace
-
 void drawTrain(Page& page) {
     drawSun(page, 80, 80, 38);
     page.shape(Path({0, 360}).quadTo({150, 250}, {330, 360}));
