@@ -51,11 +51,13 @@ void drawUnicorn(Page& page) {
     page.stroke({{0, 480}, {685, 480}});
     drawGrassTufts(page, 480, {200, 330, 460});
 
-    for (Point end : {Point{120, 380}, Point{150, 410}, Point{185, 420}})
-        page.shape(ribbon(cubic({205, 300}, {140, 290}, {160, 350}, end), 34, 12));
+    const Points tail = ribbon(cubic({210, 300}, {130, 280}, {120, 370}, {150, 430}), 50, 14);
+    page.shape(tail);
+    for (double dx : {-10.0, 10.0})
+        page.strokeInside(cubic({200, 300 + dx}, {140, 290 + dx}, {135 + dx, 360}, {150 + dx, 420}), tail);
     for (double x : {240.0, 290.0, 380.0, 430.0}) {
-        page.shape(roundedRect(x - 16, 330, x + 16, 470, 8));
-        page.blot(rect(x - 16, 458, x + 16, 470));
+        page.shape(roundedRect(x - 19, 330, x + 19, 470, 8));
+        page.blot(rect(x - 19, 456, x + 19, 470));
     }
     page.shape(ellipse(330, 320, 135, 70));
     page.shape(ribbon(quad({400, 300}, {440, 240}, {450, 190}), 70, 56));

@@ -46,7 +46,7 @@ void drawPig(Page& page) {
 
     Points tail;
     for (double t = 0; t <= 3.2 * 3.14159; t += 0.05)
-        tail.push_back({140 - 2 * t - 12 * std::sin(t), 240 - 12 * std::cos(t) - 4 * t});
+        tail.push_back({162 - 2 * t - 12 * std::sin(t), 240 - 12 * std::cos(t) - 4 * t});
     page.stroke(tail);
     for (double x : {200.0, 280.0, 380.0, 450.0})
         page.shape(roundedRect(x - 24, 330, x + 24, 480, 12));

@@ -78,8 +78,10 @@ void drawFruitBowl(Page& page) {
     page.strokeInside(quad({130, 360}, {340, 400}, {550, 360}), bowl);
     page.shape(roundedRect(270, 445, 410, 470, 8));
 
-    page.shape(Path({450, 482}).quadTo({560, 585}, {660, 472}).lineTo({652, 480})
-                   .quadTo({560, 505}, {462, 490}).lineTo({450, 482}));
+    page.stroke(quad({560, 445}, {562, 430}, {572, 420}));
+    page.shape(Path({560, 440}).cubicTo({590, 440}, {585, 475}, {605, 500}).cubicTo({625, 545}, {495, 545}, {515, 500})
+                   .cubicTo({535, 475}, {530, 440}, {560, 440}));
+    page.shape(leaf({564, 432}, {600, 420}, 10));
     for (double x : {110.0, 170.0}) {
         page.stroke(quad({x, 490}, {x + 10, 440}, {150, 420}));
         page.shape(circle(x, 505, 22));

@@ -47,7 +47,7 @@ void drawAutumn(Page& page) {
     for (Point p : {Point{120, 130}, Point{200, 90}, Point{270, 150}, Point{170, 190}})
         page.shape(leaf({p.x - 22, p.y + 12}, {p.x + 22, p.y - 12}, 14));
     page.shape(Path({300, 470}).quadTo({420, 380}, {560, 470}));
-    const Point falling[] = {{400, 170}, {470, 260}, {560, 200}, {380, 300}, {620, 330}, {90, 330}};
+    const Point falling[] = {{420, 200}, {470, 260}, {560, 200}, {380, 300}, {620, 330}, {90, 330}};
     for (std::size_t i = 0; i < std::size(falling); ++i) {
         const Point p = falling[i];
         const double a = 50.0 * static_cast<double>(i);
