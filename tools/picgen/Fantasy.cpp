@@ -24,7 +24,7 @@ void drawDragon(Page& page) {
             page.shape(Path({x + dx - 5, 490}).lineTo({x + dx, 500}).lineTo({x + dx + 5, 490}));
     }
     for (double t = 0.1; t < 0.95; t += 0.2) {
-        const double x = 200 + t * 200, y = 300 - 60 * std::sin(t * 3.14159265358979323846) + 10;
+        const double x = 200 + t * 200, y = 300 - 60 * std::sin(t * kPi) + 10;
         page.shape(Path({x - 16, y + 6}).lineTo({x, y - 28}).lineTo({x + 16, y + 6}));
     }
     page.shape(ribbon(quad({370, 350}, {450, 320}, {465, 210}), 64, 46));

@@ -45,7 +45,7 @@ void drawPig(Page& page) {
     drawGrassTufts(page, 440, {40, 600, 650});
 
     Points tail;
-    for (double t = 0; t <= 3.2 * 3.14159; t += 0.05)
+    for (double t = 0; t <= 3.2 * kPi; t += 0.05)
         tail.push_back({162 - 2 * t - 12 * std::sin(t), 240 - 12 * std::cos(t) - 4 * t});
     page.stroke(tail);
     for (double x : {200.0, 280.0, 380.0, 450.0})

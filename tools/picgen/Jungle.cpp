@@ -9,7 +9,7 @@ void drawPalm(Page& page, double x, double groundY, double height) {
     page.shape(ribbon(quad({x, groundY + 4}, {x + 30, groundY - height / 2}, {x + 10, groundY - height}), 34, 22));
     const double top = groundY - height;
     for (double a : {-170.0, -130.0, -50.0, -10.0, 30.0, 150.0}) {
-        const double r = a * 3.14159265358979323846 / 180;
+        const double r = radians(a);
         page.shape(leaf({x + 10, top}, {x + 10 + 110 * std::cos(r), top + 70 * std::sin(r) + 30}, 24));
     }
     for (double dx : {-8.0, 22.0})

@@ -2,12 +2,6 @@
 
 #include <cmath>
 
-namespace {
-
-constexpr double kPi = 3.14159265358979323846;
-
-}  // namespace
-
 void drawSun(Page& page, double cx, double cy, double r) {
     for (int i = 0; i < 12; ++i) {
         const double a = 2 * kPi * i / 12 + kPi / 12;
@@ -81,4 +75,11 @@ Points wavyGround(double y, double amplitude, double wavelength) {
     out.push_back({690, 560});
     out.push_back({-5, 560});
     return out;
+}
+
+void drawSeaweed(Page& page, double x, double height, double width) {
+    Points weed;
+    for (double t = 0; t <= 1; t += 0.01)
+        weed.push_back({x + 14 * std::sin(t * 9 + x), 500 - t * height});
+    page.shape(ribbon(weed, width, 6));
 }

@@ -70,8 +70,7 @@ void drawFruitBowl(Page& page) {
     page.shape(leaf({236, 166}, {292, 146}, 14));
     page.shape(circle(450, 255, 72));
     for (double a : {200.0, 250.0, 300.0, 340.0})
-        page.blot(circle(450 + 40 * std::cos(a * 3.14159265358979323846 / 180),
-                         250 + 30 * std::sin(a * 3.14159265358979323846 / 180), 3));
+        page.blot(circle(450 + 40 * std::cos(radians(a)), 250 + 30 * std::sin(radians(a)), 3));
     const Points bowl = Path({110, 320}).lineTo({570, 320}).cubicTo({560, 420}, {450, 450}, {340, 450})
                             .cubicTo({230, 450}, {120, 420}, {110, 320});
     page.shape(bowl);

@@ -29,12 +29,8 @@ void drawWhale(Page& page) {
 void drawOctopus(Page& page) {
     page.shape(wavyGround(480, 10, 140));
     drawWaves(page, 30, 5, 80);
-    for (double wx : {60.0, 620.0}) {
-        Points weed;
-        for (double t = 0; t <= 1; t += 0.01)
-            weed.push_back({wx + 14 * std::sin(t * 9 + wx), 500 - t * 280});
-        page.shape(ribbon(weed, 26, 6));
-    }
+    for (double wx : {60.0, 620.0})
+        drawSeaweed(page, wx, 280, 26);
     page.shape(scalloped(560, 490, 50, 30, 5, 0.18));
 
     const double cx = 340, cy = 260;

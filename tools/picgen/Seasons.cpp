@@ -51,7 +51,7 @@ void drawAutumn(Page& page) {
     for (std::size_t i = 0; i < std::size(falling); ++i) {
         const Point p = falling[i];
         const double a = 50.0 * static_cast<double>(i);
-        const double c = std::cos(a * 3.14159265358979323846 / 180), s = std::sin(a * 3.14159265358979323846 / 180);
+        const double c = std::cos(radians(a)), s = std::sin(radians(a));
         page.stroke({{p.x - 36 * c, p.y - 36 * s}, {p.x - 48 * c, p.y - 48 * s}});
         const Points shape = leaf({p.x - 36 * c, p.y - 36 * s}, {p.x + 36 * c, p.y + 36 * s}, 30);
         page.shape(shape);

@@ -94,7 +94,7 @@ void drawBicycle(Page& page) {
         const Points rim = circle(cx, 380, 74);
         page.shape(rim);
         for (int i = 0; i < 4; ++i) {
-            const double a = i * 3.14159265358979323846 / 4;
+            const double a = i * kPi / 4;
             const double dx = 80 * std::cos(a), dy = 80 * std::sin(a);
             page.strokeInside({{cx - dx, 380 - dy}, {cx + dx, 380 + dy}}, rim);
         }

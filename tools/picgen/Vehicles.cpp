@@ -57,7 +57,7 @@ void drawSailingBoat(Page& page) {
     page.shape(Path({500, 362}).cubicTo({540, 320}, {640, 310}, {700, 340}).lineTo({700, 362}));
     page.shape(ribbon(quad({600, 330}, {610, 270}, {590, 220}), 16, 10));
     for (double a : {-150.0, -100.0, -50.0, 10.0}) {
-        const double r = a * 3.14159265358979323846 / 180;
+        const double r = radians(a);
         page.shape(leaf({590, 222}, {590 + 62 * std::cos(r), 235 + 55 * std::sin(r) + 25}, 14));
     }
 
