@@ -1,7 +1,6 @@
 #include "Motifs.h"
 #include "Pictures.h"
 
-#include <cmath>
 
 void drawCow(Page& page) {
     drawSun(page, 80, 80, 38);
@@ -44,10 +43,7 @@ void drawPig(Page& page) {
     page.shape(ellipse(300, 490, 190, 34));
     drawGrassTufts(page, 440, {40, 600, 650});
 
-    Points tail;
-    for (double t = 0; t <= 3.2 * kPi; t += 0.05)
-        tail.push_back({162 - 2 * t - 12 * std::sin(t), 240 - 12 * std::cos(t) - 4 * t});
-    page.stroke(tail);
+    page.stroke(Path({165, 250}).quadTo({140, 252}, {122, 240}).arcTo(122, 226, 14, 90, -200));
     for (double x : {200.0, 280.0, 380.0, 450.0})
         page.shape(roundedRect(x - 24, 330, x + 24, 480, 12));
     page.shape(ellipse(320, 290, 185, 120));
