@@ -1,7 +1,6 @@
 #include "Motifs.h"
 #include "Pictures.h"
 
-
 void drawCow(Page& page) {
     drawSun(page, 80, 80, 38);
     drawCloud(page, 330, 70, 150);

@@ -1,8 +1,6 @@
 #include "Motifs.h"
 #include "Pictures.h"
 
-#include <cmath>
-
 void drawLion(Page& page) {
     drawSun(page, 600, 80, 40);
     drawCloud(page, 110, 70, 140);
