@@ -1,8 +1,6 @@
 #include "Motifs.h"
 #include "Pictures.h"
 
-#include <cmath>
-
 void drawDragon(Page& page) {
     drawCloud(page, 120, 70, 140);
     drawSun(page, 600, 70, 32);
@@ -22,10 +20,6 @@ void drawDragon(Page& page) {
         page.shape(roundedRect(x - 28, 380, x + 28, 490, 12));
         for (double dx : {-14.0, 0.0, 14.0})
             page.shape(Path({x + dx - 5, 490}).lineTo({x + dx, 500}).lineTo({x + dx + 5, 490}));
-    }
-    for (double t = 0.1; t < 0.95; t += 0.2) {
-        const double x = 200 + t * 200, y = 300 - 60 * std::sin(t * kPi) + 10;
-        page.shape(Path({x - 16, y + 6}).lineTo({x, y - 28}).lineTo({x + 16, y + 6}));
     }
     page.shape(ribbon(quad({370, 350}, {450, 320}, {465, 210}), 64, 46));
     page.shape(ellipse(300, 370, 130, 85));
@@ -59,13 +53,14 @@ void drawUnicorn(Page& page) {
         page.shape(roundedRect(x - 19, 330, x + 19, 470, 8));
         page.blot(rect(x - 19, 456, x + 19, 470));
     }
-    page.shape(ellipse(330, 320, 135, 70));
     page.shape(ribbon(quad({400, 300}, {440, 240}, {450, 190}), 70, 56));
     for (Point p : {Point{375, 280}, Point{385, 240}, Point{395, 200}, Point{408, 160}})
         page.shape(leaf({p.x + 12, p.y - 10}, {p.x - 42, p.y + 36}, 16));
-    page.shape(Path({440, 145}).lineTo({470, 60}).lineTo({478, 150}));
-    page.strokeInside({{445, 125}, {470, 118}}, Path({440, 145}).lineTo({470, 60}).lineTo({478, 150}).points());
-    page.strokeInside({{452, 100}, {472, 94}}, Path({440, 145}).lineTo({470, 60}).lineTo({478, 150}).points());
+    page.shape(ellipse(330, 320, 135, 70));
+    const Points horn = Path({440, 145}).lineTo({470, 60}).lineTo({478, 150});
+    page.shape(horn);
+    page.strokeInside({{445, 125}, {470, 118}}, horn);
+    page.strokeInside({{452, 100}, {472, 94}}, horn);
     page.shape(leaf({432, 150}, {420, 112}, 10));
     page.shape(roundedRect(420, 140, 540, 215, 32));
     page.blot(circle(470, 168, 7));
