@@ -39,6 +39,9 @@ PrintResult printCanvasImage(QPrinter& printer, const CanvasImage& image)
                          static_cast<qsizetype>(CanvasImage::kStride * sizeof(CanvasImage::StoredPixel)),
                          QImage::Format_RGB32);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    // Qt's PDF output would otherwise store the image as a JPEG, which blurs
+    // single pixels and shifts colours.
+    painter.setRenderHint(QPainter::LosslessImageRendering, true);
     if (!place.isEmpty()) painter.drawImage(QRect(place.left, place.top, place.width, place.height), picture);
     if (!painter.end() || printer.printerState() == QPrinter::Error)
         return {PrintOutcome::Failed, toFile ? "The File Chosen Can't Be Written" : "The Printer Stopped The Job"};
