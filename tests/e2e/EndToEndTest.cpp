@@ -244,12 +244,11 @@ TEST_F(EndToEnd, ColouringSessionSavesWhatWasPainted)
     ASSERT_TRUE(print("Escape")) << "no print dialog to cancel";
     EXPECT_FALSE(QFile::exists(pdf)) << "Cancel printed";
     ASSERT_TRUE(print("Return")) << "no print dialog to print from";
+    const QStringList render{QStringLiteral("-r"), QStringLiteral("20"), QStringLiteral("-png"), pdf};
     QImage page;
     const QDeadlineTimer printed(10000);
     while (page.isNull() && !printed.hasExpired())
-        page = QImage::fromData(
-            runTool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("20"), QStringLiteral("-png"), pdf})
-                .output);
+        page = QImage::fromData(runTool(QStringLiteral("pdftoppm"), render).output);
     ASSERT_FALSE(page.isNull()) << "no PDF file was printed";
     EXPECT_GT(page.width(), page.height()) << "the page is not landscape";
     EXPECT_TRUE(x.windows(kErrorTitle).isEmpty());
