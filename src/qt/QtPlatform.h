@@ -20,6 +20,7 @@ public:
     ScreenSize screenSize() override;
     std::filesystem::path programFolder() override;
     void endProgram(int status) override;
+    PrintResult printImage(const CanvasImage& image) override;
 
     // Keeps Qt's dialogs from reading or writing a settings file: the program
     // writes nothing but the pictures a child saves.

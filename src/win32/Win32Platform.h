@@ -20,6 +20,7 @@ public:
     ScreenSize screenSize() override;
     std::filesystem::path programFolder() override;
     void endProgram(int status) override;
+    PrintResult printImage(const CanvasImage& image) override;
 
     // "BMP Files|*.bmp|All Files|*.*" as the file dialogs take it: each bar
     // a NUL, and one more NUL at the end.
