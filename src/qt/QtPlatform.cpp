@@ -1,5 +1,7 @@
 #include "qt/QtPlatform.h"
 
+#include "qt/QtPrinting.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QDesktopServices>
@@ -7,6 +9,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
@@ -115,6 +118,15 @@ void QtPlatform::endProgram(int status)
     // Every window goes at once; no close handler gets a say.
     for (QWidget* w : QApplication::topLevelWidgets()) w->hide();
     QCoreApplication::exit(status);
+}
+
+PrintResult QtPlatform::printImage(const CanvasImage& image)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    preparePrinter(printer);
+    if (!printer.isValid()) return {PrintOutcome::NoPrinter, {}};
+    if (!choosePrinter(printer, m_owner.data())) return {PrintOutcome::Cancelled, {}};
+    return printCanvasImage(printer, image);
 }
 
 void QtPlatform::keepSettingsAway()

@@ -21,6 +21,7 @@ public:
     std::filesystem::path programFolder() override;
     std::filesystem::path userPicturesFolder() override;
     void endProgram(int status) override;
+    PrintResult printImage(const CanvasImage& image) override;
 
     // Keeps Qt's dialogs from reading or writing a settings file: the program
     // writes nothing but the pictures a child saves.

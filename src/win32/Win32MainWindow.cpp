@@ -137,6 +137,7 @@ void Win32MainWindow::command(int id)
         case kCommand6: m_form->Command6_Click(); break;
         case kUndo: m_form->undo(); break;
         case kRedo: m_form->redo(); break;
+        case kPrint: m_form->PrintArtwork(); break;
         default: break;
         }
     }

@@ -231,6 +231,28 @@ TEST_F(EndToEnd, ColouringSessionSavesWhatWasPainted)
     expected = background;
     ASSERT_TRUE(shows("Ctrl+Y with a tool button focused"));
 
+    // Ctrl+P: Cancel prints nothing; Print writes the PDF file that Qt's
+    // dialog offers when there is no printer, on a landscape page.
+    const QString pdf = m_home + QStringLiteral("/Pintaro.pdf");
+    const auto print = [&](const char* answer) {
+        if (!x.focus(window) || !x.key(QStringLiteral("ctrl+p"))) return false;
+        const QString dialog = x.waitForWindow(kPrintTitle, 10000);
+        return !dialog.isEmpty() && x.focus(dialog) && x.key(QString::fromLatin1(answer)) &&
+               x.waitUntilGone(kPrintTitle);
+    };
+    ASSERT_TRUE(print("Escape")) << "no print dialog to cancel";
+    EXPECT_FALSE(QFile::exists(pdf)) << "Cancel printed";
+    ASSERT_TRUE(print("Return")) << "no print dialog to print from";
+    const QStringList render{QStringLiteral("-r"), QStringLiteral("20"), QStringLiteral("-png"), pdf};
+    QImage page;
+    const QDeadlineTimer printed(10000);
+    while (page.isNull() && !printed.hasExpired())
+        page = QImage::fromData(runTool(QStringLiteral("pdftoppm"), render).output);
+    ASSERT_FALSE(page.isNull()) << "no PDF file was printed";
+    EXPECT_GT(page.width(), page.height()) << "the page is not landscape";
+    EXPECT_TRUE(x.windows(kErrorTitle).isEmpty());
+    ASSERT_TRUE(shows("the canvas after printing"));
+
     x.click(on.exitButton());
     EXPECT_EQ(m_program.waitForExit(10000), 0);
 }

@@ -41,6 +41,12 @@ public:
     std::filesystem::path programFolder() override { return folder; }
     std::filesystem::path userPicturesFolder() override { return pictures; }
     void endProgram(int status) override { endStatuses.push_back(status); }
+    // Answers with `printAnswer`; records which image it was given.
+    PrintResult printImage(const CanvasImage& image) override
+    {
+        printed.push_back(&image);
+        return printAnswer;
+    }
 
     bool allAnswersUsed() const
     {
@@ -54,6 +60,8 @@ public:
     std::vector<MessageRequest> messages;
     std::vector<std::string> urls;
     std::vector<int> endStatuses;
+    PrintResult printAnswer{PrintOutcome::Cancelled, {}};
+    std::vector<const CanvasImage*> printed;
 
 private:
     std::deque<std::filesystem::path> m_fileAnswers;

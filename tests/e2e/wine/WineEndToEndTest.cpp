@@ -83,6 +83,12 @@ TEST_F(WineEndToEnd, PaintsOnScreenAndSavesThroughWindowsDialogs)
     ASSERT_EQ(on.waitForCanvas(openedOnCanvas(picture)), "") << "Ctrl+Z after the fill";
     x.key(QStringLiteral("ctrl+y"));
     ASSERT_EQ(on.waitForCanvas(filled), "") << "Ctrl+Y after Ctrl+Z";
+    // Ctrl+P as far as Wine goes: with no printer it shows no print dialog of
+    // its own, and the program says there is none.
+    x.key(QStringLiteral("ctrl+p"));
+    ASSERT_TRUE(on.answerBox(kErrorTitle, QStringLiteral("Return"))) << "no message after Ctrl+P without a printer";
+    EXPECT_TRUE(x.windows(QStringLiteral("^Print$")).isEmpty()) << "Wine's own no-printer box showed";
+    ASSERT_EQ(on.waitForCanvas(filled), "") << "the canvas after Ctrl+P";
 
     x.click(on.toolButton(0));
     x.click(on.swatch(5));
