@@ -82,19 +82,4 @@ TEST_F(ChildFolderTest, ReadOnlyProgramFolderSendsTheSaveToTheChildsOwnFolder)
     EXPECT_FALSE(fs::exists(platform.pictures));
 }
 
-TEST_F(ChildFolderTest, OnlyAnExistingFolderThatTakesAFileIsWritable)
-{
-    EXPECT_TRUE(isWritableFolder(mypics()));
-    EXPECT_TRUE(entriesOf(mypics()).empty());
-    EXPECT_FALSE(isWritableFolder(path("missing")));
-    ASSERT_TRUE(writeFile(path("file"), std::string("x")));
-    EXPECT_FALSE(isWritableFolder(path("file")));
-#ifndef _WIN32
-    fs::permissions(mypics(), kReadOnlyFolder);
-    PermissionsBite guard;
-    if (!guard.works()) GTEST_SKIP() << "running privileged without a way to drop the file-access override";
-    EXPECT_FALSE(isWritableFolder(mypics()));
-#endif
-}
-
 }  // namespace
