@@ -77,6 +77,14 @@ public:
     const UndoHistory& history() const { return m_history; }
 
     // ---------------------------------------------------------------------
+    // Printing (print/)
+    // ---------------------------------------------------------------------
+    // Ctrl+P: the canvas image on paper through the system's print dialog.
+    // Gated like a canvas press, and only once a picture is loaded; changes
+    // nothing of the form.
+    void PrintArtwork();
+
+    // ---------------------------------------------------------------------
     // Drawing state, 0 when the program starts
     // ---------------------------------------------------------------------
     std::int16_t CurrentTool = 0;  // 0 draw, 1 fill, 2 erase, 3 grab

@@ -34,6 +34,16 @@ enum class MessageIcon { None, Critical, Information };
 enum class MessageButtons { Ok, YesNo };  // Yes is the default of Yes and No
 enum class MessageAnswer { Ok, Yes, No };
 
+// How a print ended. `reason` says, in the program's Title Case, why a job
+// failed.
+enum class PrintOutcome { Printed, Cancelled, NoPrinter, Failed };
+struct PrintResult {
+    PrintOutcome outcome = PrintOutcome::Failed;
+    std::string reason;
+};
+
+class CanvasImage;
+
 struct ScreenSize {
     int width = 0;
     int height = 0;
@@ -56,9 +66,15 @@ public:
     virtual ScreenSize screenSize() = 0;
     // The folder that holds the program's executable, links resolved.
     virtual std::filesystem::path programFolder() = 0;
+    // The user's own Pictures folder; empty when it cannot be found.
+    virtual std::filesystem::path userPicturesFolder() = 0;
     // Ends the program at once with this status, closing all its windows;
     // no handler runs after it.
     virtual void endProgram(int status) = 0;
+    // The system's print dialog, landscape unless the user turns the page,
+    // then one page with the image where canvasPlaceOnPage puts it: each
+    // pixel a sharp block, in the colours shown, nothing else on the page.
+    virtual PrintResult printImage(const CanvasImage& image) = 0;
 };
 
 inline constexpr char kApplicationTitle[] = "The Tovella Vadovov Rurira Pintaro";

@@ -119,6 +119,7 @@ void QtMainWindow::attach(Form1& form)
     onKeys(Qt::CTRL | Qt::Key_Z, [&form] { form.undo(); });
     onKeys(Qt::CTRL | Qt::Key_Y, [&form] { form.redo(); });
     onKeys(Qt::CTRL | Qt::SHIFT | Qt::Key_Z, [&form] { form.redo(); });
+    onKeys(Qt::CTRL | Qt::Key_P, [&form] { form.PrintArtwork(); });
 }
 
 void QtMainWindow::placeOuter(int left, int top, int width, int height)

@@ -1,5 +1,7 @@
 #include "qt/QtPlatform.h"
 
+#include "qt/QtPrinting.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QDesktopServices>
@@ -7,8 +9,10 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QScreen>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QUrl>
 
 QStringList QtPlatform::nameFilters(const QString& filter)
@@ -102,11 +106,27 @@ std::filesystem::path QtPlatform::programFolder()
     return corePath(resolved.isEmpty() ? QCoreApplication::applicationDirPath() : resolved);
 }
 
+// Qt follows the XDG user directories, as xdg-user-dir does, with ~/Pictures
+// when none is set.
+std::filesystem::path QtPlatform::userPicturesFolder()
+{
+    return corePath(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
+}
+
 void QtPlatform::endProgram(int status)
 {
     // Every window goes at once; no close handler gets a say.
     for (QWidget* w : QApplication::topLevelWidgets()) w->hide();
     QCoreApplication::exit(status);
+}
+
+PrintResult QtPlatform::printImage(const CanvasImage& image)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    preparePrinter(printer);
+    if (!printer.isValid()) return {PrintOutcome::NoPrinter, {}};
+    if (!choosePrinter(printer, m_owner.data())) return {PrintOutcome::Cancelled, {}};
+    return printCanvasImage(printer, image);
 }
 
 void QtPlatform::keepSettingsAway()

@@ -1,7 +1,7 @@
 #pragma once
 
-// Resource numbers, shared by pintaro.rc and the code. The window icon comes
-// first, so Explorer shows it for the program too.
+// Resource numbers, shared by pintaro.rc and the code. The program's icon is
+// named, not numbered ("PINTARO"), so that Explorer shows it before these.
 #define IDI_WINDOW 1
 #define IDI_PENCIL 11
 #define IDI_BUCKET 12

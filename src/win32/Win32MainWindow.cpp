@@ -21,7 +21,8 @@ Win32MainWindow::Win32MainWindow(HINSTANCE instance) : m_instance(instance)
 {
     CanvasView::registerClass(instance);
     FrameShape::registerClass(instance);
-    m_bigIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_WINDOW), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+    // The taskbar and Alt+Tab show the program's icon; the title bar keeps the window's own.
+    m_bigIcon = static_cast<HICON>(LoadImageW(instance, L"PINTARO", IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
     m_smallIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_WINDOW), IMAGE_ICON, 16, 16, 0));
 
     WNDCLASSEXW windowClass{};
@@ -147,6 +148,7 @@ void Win32MainWindow::command(int id)
         case kCommand6: m_form->Command6_Click(); break;
         case kUndo: m_form->undo(); break;
         case kRedo: m_form->redo(); break;
+        case kPrint: m_form->PrintArtwork(); break;
         default: break;
         }
     }

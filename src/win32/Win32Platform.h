@@ -19,7 +19,9 @@ public:
     void openUrl(const std::string& url) override;
     ScreenSize screenSize() override;
     std::filesystem::path programFolder() override;
+    std::filesystem::path userPicturesFolder() override;
     void endProgram(int status) override;
+    PrintResult printImage(const CanvasImage& image) override;
 
     // "BMP Files|*.bmp|All Files|*.*" as the file dialogs take it: each bar
     // a NUL, and one more NUL at the end.

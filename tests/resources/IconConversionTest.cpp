@@ -29,7 +29,7 @@ PixelArt readArt(const char* name)
 QByteArray toIco(const std::vector<PixelArt>& arts)
 {
     std::string error;
-    const std::optional<std::vector<std::uint8_t>> ico = encodeIco(arts, error);
+    const std::optional<std::vector<std::uint8_t>> ico = encodeIco({arts.begin(), arts.end()}, error);
     EXPECT_TRUE(ico) << error;
     return ico ? QByteArray(reinterpret_cast<const char*>(ico->data()), static_cast<int>(ico->size())) : QByteArray();
 }
@@ -101,6 +101,41 @@ TEST(IconConversion, RefusesArtThatOverflowsSixteenColoursCountingBlackForTransp
     art.pixels[15] = 0xFFFFFFFFu;
     EXPECT_FALSE(encodeIco({art}, error));
     EXPECT_FALSE(error.empty());
+}
+
+TEST(IconConversion, KeepsPngFilesWholeAtAnySizeUpTo256)
+{
+    std::vector<IconImage> images;
+    std::vector<QImage> expected;
+    for (int size : {24, 256}) {
+        QImage image(size, size, QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        for (int y = 0; y < size / 2; ++y)
+            for (int x = y; x < size; ++x) image.setPixel(x, y, qRgb(255, x, y));
+        QByteArray png;
+        QBuffer out(&png);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly) && image.save(&out, "PNG"));
+        images.push_back(PngImage{{png.begin(), png.end()}});
+        expected.push_back(image);
+    }
+    std::string error;
+    const std::optional<std::vector<std::uint8_t>> ico = encodeIco(images, error);
+    ASSERT_TRUE(ico) << error;
+    EXPECT_EQ((*ico)[6 + 16], 0);  // 256 is written as 0
+    EXPECT_EQ((*ico)[6 + 16 + 6], 32);
+    QBuffer buffer;
+    buffer.setData(QByteArray(reinterpret_cast<const char*>(ico->data()), static_cast<int>(ico->size())));
+    QImageReader reader(&buffer, "ico");
+    ASSERT_EQ(reader.imageCount(), 2);
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_TRUE(reader.jumpToImage(i));
+        expectSamePixels(expected[static_cast<std::size_t>(i)], reader.read().convertToFormat(QImage::Format_ARGB32),
+                         "png");
+    }
+
+    images.push_back(PngImage{{'G', 'I', 'F', '8', '9', 'a'}});
+    EXPECT_FALSE(encodeIco(images, error));
+    EXPECT_EQ(error, "not a PNG file");
 }
 
 // A disabled button shows its icon greyed, not a grey square: the same

@@ -39,7 +39,14 @@ public:
     void openUrl(const std::string& url) override { urls.push_back(url); }
     ScreenSize screenSize() override { return screen; }
     std::filesystem::path programFolder() override { return folder; }
+    std::filesystem::path userPicturesFolder() override { return pictures; }
     void endProgram(int status) override { endStatuses.push_back(status); }
+    // Answers with `printAnswer`; records which image it was given.
+    PrintResult printImage(const CanvasImage& image) override
+    {
+        printed.push_back(&image);
+        return printAnswer;
+    }
 
     bool allAnswersUsed() const
     {
@@ -48,10 +55,13 @@ public:
 
     ScreenSize screen{1024, 768};
     std::filesystem::path folder = "/opt/pintaro";
+    std::filesystem::path pictures;
     std::vector<DialogRequest> dialogs;
     std::vector<MessageRequest> messages;
     std::vector<std::string> urls;
     std::vector<int> endStatuses;
+    PrintResult printAnswer{PrintOutcome::Cancelled, {}};
+    std::vector<const CanvasImage*> printed;
 
 private:
     std::deque<std::filesystem::path> m_fileAnswers;

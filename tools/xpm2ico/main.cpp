@@ -1,7 +1,8 @@
-// Converts pixel-art XPM files into one Windows icon file, one image each:
-//   xpm2ico [--greyed] [--doubled] OUTPUT.ico INPUT.xpm [INPUT.xpm...]
-// --greyed converts the art to its disabled look; --doubled adds each
-// image again at twice its size, for screens at 150 % and more.
+// Converts pixel-art XPM files into one Windows icon file, one image each;
+// PNG files go in as they are:
+//   xpm2ico [--greyed] [--doubled] OUTPUT.ico INPUT.xpm|INPUT.png [...]
+// --greyed converts the XPM art to its disabled look; --doubled adds each
+// art again at twice its size, for screens at 150 % and more.
 #include "Ico.h"
 #include "Variants.h"
 #include "Xpm.h"
@@ -32,11 +33,12 @@ int main(int argc, char** argv)
         else return fail(option, "unknown option");
     }
     if (argc - first < 2) {
-        std::fprintf(stderr, "usage: xpm2ico [--greyed] [--doubled] OUTPUT.ico INPUT.xpm [INPUT.xpm...]\n");
+        std::fprintf(stderr, "usage: xpm2ico [--greyed] [--doubled] OUTPUT.ico INPUT.xpm|INPUT.png [...]\n");
         return 2;
     }
     const char* output = argv[first];
-    std::vector<PixelArt> arts;
+    std::vector<IconImage> images;
+    std::vector<PixelArt> doubles;
     std::string error;
     for (int i = first + 1; i < argc; ++i) {
         std::ifstream in(argv[i], std::ios::binary);
@@ -44,14 +46,21 @@ int main(int argc, char** argv)
         text << in.rdbuf();
         if (!in)
             return fail(argv[i], "cannot be read");
+        const std::string name = argv[i];
+        if (name.size() > 4 && name.compare(name.size() - 4, 4, ".png") == 0) {
+            const std::string bytes = text.str();
+            images.push_back(PngImage{{bytes.begin(), bytes.end()}});
+            continue;
+        }
         std::optional<PixelArt> art = parseXpm(text.str(), error);
         if (!art)
             return fail(argv[i], error);
-        arts.push_back(greyedLook ? greyed(*art) : std::move(*art));
+        if (greyedLook) *art = greyed(*art);
+        if (doubled) doubles.push_back(enlarged(*art, 2));
+        images.push_back(std::move(*art));
     }
-    if (doubled)
-        for (std::size_t i = 0, n = arts.size(); i < n; ++i) arts.push_back(enlarged(arts[i], 2));
-    const std::optional<std::vector<std::uint8_t>> ico = encodeIco(arts, error);
+    images.insert(images.end(), doubles.begin(), doubles.end());
+    const std::optional<std::vector<std::uint8_t>> ico = encodeIco(images, error);
     if (!ico)
         return fail(output, error);
 

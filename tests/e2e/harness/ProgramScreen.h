@@ -28,6 +28,7 @@ inline const QString kOpenTitle = QStringLiteral("^Open Image \\[BMP\\] File$");
 inline const QString kSaveTitle = QStringLiteral("^Save Your Art Work$");
 inline const QString kConfirmTitle = QStringLiteral("^Pintaro v1\\.0$");
 inline const QString kErrorTitle = QStringLiteral("^Pintaro v1\\.0 \\[Error\\]$");
+inline const QString kPrintTitle = QStringLiteral("^Print$");
 
 class ProgramScreen {
 public:

@@ -11,6 +11,7 @@
 namespace {
 
 using namespace e2e;
+using namespace wine_e2e;
 
 struct ScaleCase {
     int dpi;

@@ -1,18 +1,32 @@
-// The Windows program at 96 dpi, driven by mouse and keyboard through
-// Windows' own dialogs and message boxes, with the screen and the saved file
-// compared pixel for pixel with the model.
+// The Windows program in real windows under Wine: a private X server, a
+// fresh Wine prefix, the program run from a folder whose name Windows' ANSI
+// code page cannot spell, driven by mouse and keyboard through Windows' own
+// dialogs and message boxes, with the screen and the saved file compared
+// pixel for pixel with the model.
 
 #include "WineFixture.h"
 
-#include <QDeadlineTimer>
-#include <QImage>
+#include "app/Layout.h"
 
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
 #include <optional>
 #include <string>
 
 namespace {
 
 using namespace e2e;
+using namespace wine_e2e;
+
+QRgb screenColour(Colour colour) { return qRgb(redOf(colour), greenOf(colour), blueOf(colour)) & 0xFFFFFFu; }
 
 TEST_F(WineEndToEnd, PaintsOnScreenAndSavesThroughWindowsDialogs)
 {
@@ -69,6 +83,12 @@ TEST_F(WineEndToEnd, PaintsOnScreenAndSavesThroughWindowsDialogs)
     ASSERT_EQ(on.waitForCanvas(openedOnCanvas(picture)), "") << "Ctrl+Z after the fill";
     x.key(QStringLiteral("ctrl+y"));
     ASSERT_EQ(on.waitForCanvas(filled), "") << "Ctrl+Y after Ctrl+Z";
+    // Ctrl+P as far as Wine goes: with no printer it shows no print dialog of
+    // its own, and the program says there is none.
+    x.key(QStringLiteral("ctrl+p"));
+    ASSERT_TRUE(on.answerBox(kErrorTitle, QStringLiteral("Return"))) << "no message after Ctrl+P without a printer";
+    EXPECT_TRUE(x.windows(QStringLiteral("^Print$")).isEmpty()) << "Wine's own no-printer box showed";
+    ASSERT_EQ(on.waitForCanvas(filled), "") << "the canvas after Ctrl+P";
 
     x.click(on.toolButton(0));
     x.click(on.swatch(5));

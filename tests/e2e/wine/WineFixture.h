@@ -1,8 +1,7 @@
 #pragma once
 
-// The Windows program in real windows under Wine: a private X server, a
-// fresh Wine prefix shared by the tests, and the program run from a folder
-// whose name Windows' ANSI code page cannot spell.
+// A private X server and a Wine prefix made once for the whole run, and the
+// Windows program run under Wine on that server.
 
 #include "ProgramScreen.h"
 
@@ -22,13 +21,13 @@
 #error "PINTARO_WINDOWS_PROGRAM must name the Windows program under test"
 #endif
 
-namespace e2e {
+namespace wine_e2e {
+
+using namespace e2e;
 
 inline const QString kWineRun = QStringLiteral(PINTARO_WINE_RUN);
 // Greek and Japanese: outside every ANSI code page that has Latin letters.
 inline const QString kChildFolder = QString::fromUtf8("Παιδί 子供");
-
-inline QRgb screenColour(Colour colour) { return qRgb(redOf(colour), greenOf(colour), blueOf(colour)) & 0xFFFFFFu; }
 
 // How Wine names a Unix path: the whole file system is drive Z:.
 inline QString windowsPath(const QString& unixPath) { return QStringLiteral("Z:") + QString(unixPath).replace('/', '\\'); }
@@ -118,4 +117,4 @@ protected:
     ChildProcess m_program;
 };
 
-}  // namespace e2e
+}  // namespace wine_e2e
