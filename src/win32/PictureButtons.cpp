@@ -13,6 +13,8 @@ void drawFace(HWND button, HDC dc, RECT rect, UINT state)
 {
     if (const HTHEME theme = OpenThemeData(button, L"BUTTON")) {
         const int part = (state & ODS_DISABLED) ? PBS_DISABLED : (state & ODS_SELECTED) ? PBS_PRESSED : PBS_NORMAL;
+        if (IsThemeBackgroundPartiallyTransparent(theme, BP_PUSHBUTTON, part))
+            DrawThemeParentBackground(button, dc, &rect);  // the rounded corners
         DrawThemeBackground(theme, dc, BP_PUSHBUTTON, part, &rect, nullptr);
         CloseThemeData(theme);
     } else {
