@@ -20,6 +20,8 @@ public:
     ScreenSize screenSize() override;
     std::filesystem::path programFolder() override;
     void endProgram(int status) override;
+    DecodedImage imageSize(const std::filesystem::path& file) override;
+    DecodedImage decodeImage(const std::filesystem::path& file, int width, int height) override;
 
     // Keeps Qt's dialogs from reading or writing a settings file: the program
     // writes nothing but the pictures a child saves.

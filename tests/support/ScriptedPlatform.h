@@ -5,6 +5,7 @@
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -40,6 +41,8 @@ public:
     ScreenSize screenSize() override { return screen; }
     std::filesystem::path programFolder() override { return folder; }
     void endProgram(int status) override { endStatuses.push_back(status); }
+    DecodedImage imageSize(const std::filesystem::path& file) override;
+    DecodedImage decodeImage(const std::filesystem::path& file, int width, int height) override;
 
     bool allAnswersUsed() const
     {
@@ -52,6 +55,22 @@ public:
     std::vector<MessageRequest> messages;
     std::vector<std::string> urls;
     std::vector<int> endStatuses;
+
+    // The images the decoder knows, by path: an image's header problem, or
+    // its pixels, served at any size asked by picking the nearest; with
+    // `atDecode` the header reads and the decoding fails. Other paths are
+    // no images.
+    struct ScriptedImage {
+        DecodedImage image;
+        ImageProblem atDecode = ImageProblem::None;
+    };
+    std::map<std::filesystem::path, ScriptedImage> images;
+    struct DecodeRequest {
+        std::filesystem::path file;
+        int width;
+        int height;
+    };
+    std::vector<DecodeRequest> decodes;
 
 private:
     std::deque<std::filesystem::path> m_fileAnswers;
