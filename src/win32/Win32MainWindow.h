@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <array>
 #include <vector>
 
@@ -53,6 +55,8 @@ private:
     void command(int id);
     void restoreFocus();
     void activated();
+    // Files dropped on the window become pictures to colour.
+    void dropped(HDROP drop);
 
     HINSTANCE m_instance;
     HWND m_window = nullptr;

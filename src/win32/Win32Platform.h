@@ -20,6 +20,8 @@ public:
     ScreenSize screenSize() override;
     std::filesystem::path programFolder() override;
     void endProgram(int status) override;
+    DecodedImage imageSize(const std::filesystem::path& file) override;
+    DecodedImage decodeImage(const std::filesystem::path& file, int width, int height) override;
 
     // "BMP Files|*.bmp|All Files|*.*" as the file dialogs take it: each bar
     // a NUL, and one more NUL at the end.
