@@ -65,6 +65,8 @@ public:
     virtual ScreenSize screenSize() = 0;
     // The folder that holds the program's executable, links resolved.
     virtual std::filesystem::path programFolder() = 0;
+    // The user's own Pictures folder; empty when it cannot be found.
+    virtual std::filesystem::path userPicturesFolder() = 0;
     // Ends the program at once with this status, closing all its windows;
     // no handler runs after it.
     virtual void endProgram(int status) = 0;

@@ -1,6 +1,7 @@
 #include "app/Form1.h"
 
 #include "files/ArtworkSaver.h"
+#include "files/ChildFolder.h"
 #include "files/PictureLoader.h"
 
 namespace {
@@ -72,7 +73,7 @@ void Form1::openChosenPicture(const std::filesystem::path& path)
 void Form1::Command4_Click()
 {
     if (PictureLoaded != 1) return;
-    CommonDialog1.setInitDir(m_platform.programFolder() / "pics" / "mypics");
+    CommonDialog1.setInitDir(artworkFolder(m_platform));
     CommonDialog1.setFileName({});
     CommonDialog1.setDialogTitle("Save Your Art Work");
     CommonDialog1.setFilter(kBmpFilter);

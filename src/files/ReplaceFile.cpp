@@ -15,8 +15,6 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
 // Unique enough to rarely collide; the exclusive create catches the rest.
 fs::path temporaryBeside(const fs::path& target)
 {
@@ -35,6 +33,8 @@ fs::path temporaryBeside(const fs::path& target)
     std::snprintf(name, sizeof name, ".pintaro-%016llx.tmp", static_cast<unsigned long long>(state));
     return target.parent_path() / name;
 }
+
+namespace {
 
 constexpr int kNameAttempts = 100;
 

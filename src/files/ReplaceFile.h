@@ -19,6 +19,9 @@ struct ReplaceResult {
     std::error_code error;
 };
 
+// A name beside `target`, hidden and unlikely to be taken, for a file that lives briefly.
+std::filesystem::path temporaryBeside(const std::filesystem::path& target);
+
 // Puts `size` bytes under `target` so that it holds either its old contents
 // or all the new ones, never a part: a temporary file of a unique name is
 // created exclusively beside it, written whole, flushed to disk, closed and

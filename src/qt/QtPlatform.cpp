@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QUrl>
 
 QStringList QtPlatform::nameFilters(const QString& filter)
@@ -102,6 +103,13 @@ std::filesystem::path QtPlatform::programFolder()
 {
     const QString resolved = QFileInfo(QCoreApplication::applicationFilePath()).canonicalPath();
     return corePath(resolved.isEmpty() ? QCoreApplication::applicationDirPath() : resolved);
+}
+
+// Qt follows the XDG user directories, as xdg-user-dir does, with ~/Pictures
+// when none is set.
+std::filesystem::path QtPlatform::userPicturesFolder()
+{
+    return corePath(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
 }
 
 void QtPlatform::endProgram(int status)

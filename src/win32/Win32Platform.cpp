@@ -5,6 +5,7 @@
 
 #include <commdlg.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <vector>
@@ -112,6 +113,15 @@ std::filesystem::path Win32Platform::programFolder()
         if (length < name.size()) return std::filesystem::path(std::wstring(name.data(), length)).parent_path();
         name.resize(name.size() * 2);  // cut short: try again with more room
     }
+}
+
+std::filesystem::path Win32Platform::userPicturesFolder()
+{
+    PWSTR folder = nullptr;
+    std::filesystem::path result;
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Pictures, 0, nullptr, &folder))) result = folder;
+    CoTaskMemFree(folder);  // owed even when the call fails
+    return result;
 }
 
 void Win32Platform::endProgram(int status)

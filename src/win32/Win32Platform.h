@@ -19,6 +19,7 @@ public:
     void openUrl(const std::string& url) override;
     ScreenSize screenSize() override;
     std::filesystem::path programFolder() override;
+    std::filesystem::path userPicturesFolder() override;
     void endProgram(int status) override;
     DecodedImage imageSize(const std::filesystem::path& file) override;
     DecodedImage decodeImage(const std::filesystem::path& file, int width, int height) override;

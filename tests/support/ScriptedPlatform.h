@@ -40,6 +40,7 @@ public:
     void openUrl(const std::string& url) override { urls.push_back(url); }
     ScreenSize screenSize() override { return screen; }
     std::filesystem::path programFolder() override { return folder; }
+    std::filesystem::path userPicturesFolder() override { return pictures; }
     void endProgram(int status) override { endStatuses.push_back(status); }
     DecodedImage imageSize(const std::filesystem::path& file) override;
     DecodedImage decodeImage(const std::filesystem::path& file, int width, int height) override;
@@ -51,6 +52,7 @@ public:
 
     ScreenSize screen{1024, 768};
     std::filesystem::path folder = "/opt/pintaro";
+    std::filesystem::path pictures;
     std::vector<DialogRequest> dialogs;
     std::vector<MessageRequest> messages;
     std::vector<std::string> urls;
