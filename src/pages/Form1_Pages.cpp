@@ -1,6 +1,7 @@
 #include "app/Form1.h"
 
 #include "bitmap/Module1.h"
+#include "files/ChildFolder.h"
 #include "pages/PageImport.h"
 
 #include <optional>
@@ -29,7 +30,8 @@ std::string pageProblemText(const fs::path& source, PageProblem problem)
 void Form1::ImportPages(const std::vector<fs::path>& paths)
 {
     if (Module1::AboutRequested != 0 || IsDrawing == 1) return;
-    const fs::path folder = m_platform.programFolder() / "pics";
+    const fs::path pics = m_platform.programFolder() / "pics";
+    const fs::path folder = isWritableFolder(pics) ? pics : childOwnFolder(m_platform);
     std::optional<fs::path> last;
     for (const fs::path& source : paths) {
         const PageImport page = importPage(m_platform, source, folder);

@@ -57,6 +57,7 @@ PageImport importPage(Platform& platform, const fs::path& source, const fs::path
         || header.height > kLongestSide)
         return {PageProblem::TooLarge, {}};
     if (endsCut(source)) return {PageProblem::Damaged, {}};
+    if (folder.empty()) return {PageProblem::NotSaved, {}};
 
     PageProblem problem = PageProblem::None;
     const std::optional<InkMask> page = convertedPage(platform, source, {header.width, header.height}, problem);

@@ -17,5 +17,5 @@ constexpr long long kMostPixels = 100'000'000;
 constexpr int kLongestSide = 65'535;
 
 // Decodes `source` through the platform's decoders, converts it and saves
-// the page into `folder`. On any problem no file is written.
+// the page into `folder` (none: NotSaved). On any problem no file is written.
 PageImport importPage(Platform& platform, const std::filesystem::path& source, const std::filesystem::path& folder);

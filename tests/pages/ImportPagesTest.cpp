@@ -77,6 +77,20 @@ TEST_F(ImportPages, ANameTakenIsNeverOverwritten)
     EXPECT_EQ(pageStem("Tiger.Page.JPG"), "Tiger.Page");
 }
 
+TEST_F(ImportPages, WhereThePicturesFolderCannotBeWrittenThePageGoesToTheChildsOwn)
+{
+    fs::remove(pics());
+    form->ImportPages({ringPage("page.png")});
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "\"page.png\" Can't Be Made Into A Picture\r\nThe Pictures Folder Can't Be Written To");
+    EXPECT_EQ(form->PictureLoaded, 0);
+
+    platform.pictures = dir.root() / "Pictures";
+    form->ImportPages({ringPage("page.png")});
+    EXPECT_TRUE(fs::is_regular_file(platform.pictures / "Pintaro" / "page.bmp"));
+    EXPECT_EQ(form->PictureLoaded, 1);
+}
+
 TEST_F(ImportPages, BadInputIsNamedAndChangesNothing)
 {
     form->ImportPages({ringPage("ring.png")});
