@@ -62,10 +62,10 @@ protected:
         m_on = std::make_unique<ProgramScreen>(*m_x, QPoint(0, 0), QPoint(10, 10), true);
     }
 
-    void startProgram(const QString& program = QStringLiteral(PINTARO_PROGRAM))
+    void startProgram(const QString& program = QStringLiteral(PINTARO_PROGRAM), const QStringList& arguments = {})
     {
         m_program.setErrorFile(m_work.filePath(QStringLiteral("program-messages.txt")));
-        ASSERT_TRUE(m_program.start(program, {}, programEnvironment(m_screen.display(), m_home), false, m_home))
+        ASSERT_TRUE(m_program.start(program, arguments, programEnvironment(m_screen.display(), m_home), false, m_home))
             << "cannot start " << program.toStdString();
     }
 
@@ -278,6 +278,24 @@ TEST_F(EndToEnd, AHundredOfManyLargeFillsAreUndoneFromTheKeyboardInLittleMemory)
     EXPECT_EQ(on.waitForCanvas(filledIn(kRed)), "") << "the screen after Ctrl+Shift+Z";
 
     x.click(on.exitButton());
+    EXPECT_EQ(m_program.waitForExit(10000), 0);
+}
+
+TEST_F(EndToEnd, AColouringPageNamedOnTheCommandLineReachesTheCanvasWithSolidOutlines)
+{
+    // The program in a folder of its own, so the page goes into its pics/.
+    const QString folder = m_work.filePath(QStringLiteral("program"));
+    ASSERT_TRUE(QDir().mkpath(folder + QStringLiteral("/pics")));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(PINTARO_PROGRAM), folder + QStringLiteral("/pintaro")));
+    const QString page = m_work.filePath(QStringLiteral("colouring page.png"));
+    ASSERT_TRUE(writeColouringPage(page));
+
+    ASSERT_NO_FATAL_FAILURE(startScreen(1024, 768));
+    ASSERT_NO_FATAL_FAILURE(startProgram(folder + QStringLiteral("/pintaro"), {page}));
+    ASSERT_FALSE(m_x->waitForWindow(kMainTitle).isEmpty()) << "the program " << m_program.describe();
+    EXPECT_EQ(m_on->showsColouringPage(folder + QStringLiteral("/pics/colouring page.bmp")), "");
+
+    m_x->click(m_on->exitButton());
     EXPECT_EQ(m_program.waitForExit(10000), 0);
 }
 

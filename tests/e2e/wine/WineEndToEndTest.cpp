@@ -103,11 +103,12 @@ protected:
         m_on = std::make_unique<ProgramScreen>(*m_x, QPoint(4, 23), QPoint(14, 33), false);
     }
 
-    void startProgram()
+    void startProgram(const QStringList& arguments = {})
     {
         m_program.setErrorFile(m_work.filePath(QStringLiteral("program-messages.txt")));
         ASSERT_TRUE(m_program.start(kWineRun,
-                                    {QStringLiteral("--prefix"), prefix(), m_folder + QStringLiteral("/pintaro.exe")},
+                                    QStringList{QStringLiteral("--prefix"), prefix(), m_folder + QStringLiteral("/pintaro.exe")}
+                                        + arguments,
                                     wineEnvironment(m_screen.display(), m_home, prefix()), false, m_home))
             << "cannot start the program under Wine";
     }
@@ -219,6 +220,19 @@ TEST_F(WineEndToEnd, PaintsOnScreenAndSavesThroughWindowsDialogs)
     EXPECT_EQ(on.waitForCanvas(openedOnCanvas(expected)), "");
 
     x.click(on.exitButton());
+    EXPECT_EQ(m_program.waitForExit(10000), 0);
+}
+
+TEST_F(WineEndToEnd, AColouringPageNamedOnTheCommandLineReachesTheCanvasWithSolidOutlines)
+{
+    const QString page = m_work.filePath(QStringLiteral("colouring page.png"));
+    ASSERT_TRUE(writeColouringPage(page));
+    ASSERT_NO_FATAL_FAILURE(startScreen(1024, 768));
+    ASSERT_NO_FATAL_FAILURE(startProgram({windowsPath(page)}));
+    ASSERT_FALSE(m_x->waitForWindow(kMainTitle).isEmpty()) << "the program " << m_program.describe();
+    EXPECT_EQ(m_on->showsColouringPage(m_folder + QStringLiteral("/pics/colouring page.bmp")), "");
+
+    m_x->click(m_on->exitButton());
     EXPECT_EQ(m_program.waitForExit(10000), 0);
 }
 
