@@ -1,5 +1,6 @@
 #include "pages/PageFile.h"
 
+#include "files/BitmapHeaders.h"
 #include "files/ReplaceFile.h"
 
 #include <cstddef>
@@ -13,32 +14,16 @@ constexpr int kRowBytes = ((kPageSize.width - 1) / 32 + 1) * 4;
 constexpr int kPixelOffset = 14 + 40 + 2 * 4;
 constexpr int kMostNames = 10000;
 
-void put(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i) out[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
-}
-
 }  // namespace
 
 std::vector<std::uint8_t> pageBitmap(const InkMask& page)
 {
     const std::uint32_t imageBytes = static_cast<std::uint32_t>(kRowBytes * page.size.height);
     std::vector<std::uint8_t> out(kPixelOffset + imageBytes, 0);
-    out[0] = 'B';
-    out[1] = 'M';
-    put(out, 2, static_cast<std::uint32_t>(out.size()), 4);
-    put(out, 10, kPixelOffset, 4);
-    put(out, 14, 40, 4);
-    put(out, 18, static_cast<std::uint32_t>(page.size.width), 4);
-    put(out, 22, static_cast<std::uint32_t>(page.size.height), 4);
-    put(out, 26, 1, 2);  // planes
-    put(out, 28, 1, 2);  // bits per pixel
-    put(out, 34, imageBytes, 4);
-    put(out, 38, 2835, 4);  // 72 dots an inch, as the shipped pictures say
-    put(out, 42, 2835, 4);
-    put(out, 46, 2, 4);
-    put(out, 50, 2, 4);
-    put(out, 58, 0x00FFFFFF, 4);  // index 0 black, index 1 white
+    // 72 dots an inch, as the shipped pictures say.
+    putBitmapHeaders(out, static_cast<std::uint32_t>(page.size.width), static_cast<std::uint32_t>(page.size.height), 1,
+                     kPixelOffset, 2835, 2);
+    putLittleEndian(out, 58, 0x00FFFFFF, 4);  // index 0 black, index 1 white
     for (int y = 0; y < page.size.height; ++y) {
         std::uint8_t* row = out.data() + kPixelOffset + static_cast<std::size_t>(page.size.height - 1 - y) * kRowBytes;
         for (int x = 0; x < page.size.width; ++x)
