@@ -28,6 +28,8 @@ void prepare(QImageReader& reader)
 {
     reader.setDecideFormatFromContent(true);
     reader.setAllocationLimit(kAllocationLimitMegabytes);
+    // As Windows' decoders do: pixels as stored, whatever way a camera was held.
+    reader.setAutoTransform(false);
 }
 
 }  // namespace
