@@ -28,11 +28,12 @@ Pixels outlinePicture()
     return p;
 }
 
-bool writeColouringPage(const QString& path)
+bool writeColouringPage(const QString& path, int scale)
 {
-    QImage page(2000, 1500, QImage::Format_RGB32);
+    QImage page(2000 * scale, 1500 * scale, QImage::Format_RGB32);
     page.fill(Qt::white);
     QPainter painter(&page);
+    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(Qt::black, 9));
     painter.drawEllipse(QPointF(1000, 750), 520, 520);
