@@ -62,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(luminance.size() == std::size_t(fit.width) * fit.height, "the luminance is not the fit's size");
     const int threshold = inkThreshold(luminance);
     require(threshold >= 0 && threshold <= 256, "the threshold is no luminance");
-    InkMask mask = thresholded(luminance, fit, threshold);
+    InkMask mask = inkOf(luminance, fit);
     removeSpecks(mask);
     require(inkOnlyWithin(mask, 0, 0, fit), "the specks' removal made ink");
 

@@ -44,6 +44,14 @@ int inkThreshold(const std::vector<std::uint8_t>& luminance);
 
 InkMask thresholded(const std::vector<std::uint8_t>& luminance, PixelSize size, int threshold);
 
+// Ink where a pixel is clearly darker than its surroundings: the edges
+// between a picture's tones, as a pencil would trace them.
+InkMask toneEdges(const std::vector<std::uint8_t>& luminance, PixelSize size);
+
+// The page's ink: thresholded, or, where that would make most of the page
+// ink (a photo, a dark picture), the edges between its tones.
+InkMask inkOf(const std::vector<std::uint8_t>& luminance, PixelSize size);
+
 // Ink groups of one or two pixels, touching no other ink even at a corner,
 // become paper: the specks JPEG noise leaves. Thin diagonal lines stay.
 void removeSpecks(InkMask& mask);

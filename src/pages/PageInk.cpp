@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdint>
 
 namespace {
 
@@ -82,6 +83,41 @@ InkMask thresholded(const std::vector<std::uint8_t>& luminance, PixelSize size, 
     return mask;
 }
 
+InkMask toneEdges(const std::vector<std::uint8_t>& luminance, PixelSize size)
+{
+    constexpr int kRadius = 10;
+    constexpr int kDrop = 10;  // how much darker than its surroundings an edge is
+    const int w = size.width;
+    const int h = size.height;
+    // Sums over every rectangle from the top-left corner, a row and column of zeros first.
+    std::vector<std::int64_t> sums(static_cast<std::size_t>(w + 1) * (h + 1), 0);
+    const auto sum = [&](int x, int y) -> std::int64_t& { return sums[static_cast<std::size_t>(y) * (w + 1) + x]; };
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            sum(x + 1, y + 1) = luminance[static_cast<std::size_t>(y) * w + x] + sum(x, y + 1) + sum(x + 1, y) - sum(x, y);
+    InkMask mask{size, std::vector<std::uint8_t>(luminance.size(), 0)};
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const int left = std::max(0, x - kRadius), right = std::min(w, x + kRadius + 1);
+            const int top = std::max(0, y - kRadius), bottom = std::min(h, y + kRadius + 1);
+            const std::int64_t count = std::int64_t{right - left} * (bottom - top);
+            const std::int64_t around = sum(right, bottom) - sum(left, bottom) - sum(right, top) + sum(left, top);
+            const std::int64_t own = luminance[static_cast<std::size_t>(y) * w + x];
+            mask.ink[static_cast<std::size_t>(y) * w + x] = (own + kDrop) * count < around ? 1 : 0;
+        }
+    return mask;
+}
+
+InkMask inkOf(const std::vector<std::uint8_t>& luminance, PixelSize size)
+{
+    InkMask mask = thresholded(luminance, size, inkThreshold(luminance));
+    // Over two fifths ink: no line drawing but a photo or a dark picture,
+    // whose dark half would leave nothing to colour.
+    if (std::count(mask.ink.begin(), mask.ink.end(), 1) * 5 > static_cast<std::ptrdiff_t>(mask.ink.size()) * 2)
+        return toneEdges(luminance, size);
+    return mask;
+}
+
 void removeSpecks(InkMask& mask)
 {
     const int w = mask.size.width;
@@ -115,7 +151,7 @@ InkMask convertPage(const DecodedImage& decoded, PixelSize original)
 {
     const PixelSize fit = fitInside(original, kPageSize);
     const std::vector<std::uint8_t> luminance = fittedLuminance(decoded, fit);
-    InkMask fitted = thresholded(luminance, fit, inkThreshold(luminance));
+    InkMask fitted = inkOf(luminance, fit);
     removeSpecks(fitted);
 
     InkMask page{kPageSize, std::vector<std::uint8_t>(static_cast<std::size_t>(kPageSize.width) * kPageSize.height, 0)};

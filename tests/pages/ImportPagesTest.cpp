@@ -43,7 +43,7 @@ TEST_F(ImportPages, TheLastPageMadeIsOpenedAsTheOpenDialogWouldOpenIt)
     form->Picture1_MouseDown(1, 0, 342, 278);
     ASSERT_EQ(form->history().undoableSteps(), 1u);
 
-    const fs::path wide = source("wide.jpg", drawnImage(3000, 500, [](int, int) { return kOpaqueBlack; }));
+    const fs::path wide = source("wide.jpg", framedImage(3000, 500));
     form->ImportPages({ringPage("ring.png"), wide});
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(entriesOf(pics()), (std::vector<std::string>{"first.bmp", "ring.bmp", "wide.bmp"}));

@@ -44,8 +44,7 @@ TEST(PageConversion, FitsInsideThePageKeepingItsShapeAndCentred)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.image.width) + "x" + std::to_string(c.image.height));
-        const DecodedImage black = drawnImage(c.image.width, c.image.height, [](int, int) { return kOpaqueBlack; });
-        const InkMask page = convertPage(black, c.image);
+        const InkMask page = convertPage(framedImage(c.image.width, c.image.height), c.image);
         int left = 685, top = 556, right = -1, bottom = -1;
         for (int y = 0; y < 556; ++y)
             for (int x = 0; x < 685; ++x)
@@ -59,7 +58,7 @@ TEST(PageConversion, FitsInsideThePageKeepingItsShapeAndCentred)
         EXPECT_EQ(top, c.top);
         EXPECT_EQ(right - left + 1, c.width);
         EXPECT_EQ(bottom - top + 1, c.height);
-        EXPECT_EQ(inkCount(page), long(c.width) * c.height) << "white inside the fitted image";
+        EXPECT_FALSE(page.at(left + c.width / 2, top + c.height / 2));
     }
 }
 
@@ -101,7 +100,7 @@ TEST(PageConversion, LoneSpecksGoAndEverythingLargerStays)
     for (const auto& [x, y] : kept) EXPECT_TRUE(page.at(x, y)) << x << "," << y;
 }
 
-TEST(PageConversion, APalePageKeepsItsLinesAndABlankOneStaysBlank)
+TEST(PageConversion, APalePageKeepsItsLinesABlankOneStaysBlankAndAPhotoBecomesItsEdges)
 {
     // Pencil-grey lines on off-white paper: too light for the usual
     // threshold, found between the page's two tones.
@@ -115,6 +114,17 @@ TEST(PageConversion, APalePageKeepsItsLinesAndABlankOneStaysBlank)
     // A scanned blank sheet: noise, no drawing; no speckle is made of it.
     const DecodedImage blank = drawnImage(685, 556, [](int x, int y) { return opaqueGrey(240 + (x * 31 + y * 17) % 9); });
     EXPECT_EQ(inkCount(convertPage(blank, {685, 556})), 0);
+
+    // A dark photo-like picture, a lighter disc on a shaded ground: the
+    // disc's rim is traced, and the page is not left mostly black.
+    const DecodedImage photo = drawnImage(685, 556, [](int x, int y) {
+        const bool disc = std::hypot(x - 342, y - 278) < 150;
+        return opaqueGrey(disc ? 150 : 40 + x / 20);
+    });
+    const InkMask photoPage = convertPage(photo, {685, 556});
+    EXPECT_LT(inkCount(photoPage), 685L * 556 / 10);
+    EXPECT_GT(paperReached(photoPage, 342, 278), 0);
+    EXPECT_TRUE(photoPage.at(342 + 152, 278) || photoPage.at(342 + 153, 278));
 }
 
 }  // namespace

@@ -39,6 +39,16 @@ inline DecodedImage antiAliasedRing(int width, int height, double radius, double
     });
 }
 
+// Black edges a tenth of the image deep around white, so the ink's bounds
+// are the image's.
+inline DecodedImage framedImage(int width, int height)
+{
+    return drawnImage(width, height, [=](int x, int y) {
+        const bool inside = x >= width / 10 && x < width - width / 10 && y >= height / 10 && y < height - height / 10;
+        return inside ? kOpaqueWhite : kOpaqueBlack;
+    });
+}
+
 // The paper reached from (x, y) through paper pixels side by side, as the
 // fill tool spreads; -1 where the fill stops at the page's edge.
 inline long paperReached(const InkMask& page, int x, int y)
