@@ -9,11 +9,11 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QEvent>
-#include <QMimeData>
-#include <QTimer>
 #include <QIcon>
 #include <QKeySequence>
+#include <QMimeData>
 #include <QShortcut>
+#include <QTimer>
 
 namespace {
 

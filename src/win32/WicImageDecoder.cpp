@@ -4,6 +4,9 @@
 
 #include <wincodec.h>
 
+#include <cstddef>
+#include <new>
+
 namespace {
 
 // Releases what COM handed out, however the function is left.
