@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 // Interface to the platform facilities the program calls: the common
 // dialogs, message boxes, opening a URL, the screen, the program's folder and
@@ -49,6 +50,15 @@ struct ScreenSize {
     int height = 0;
 };
 
+// An image file read by the system's decoders, for a colouring page.
+enum class ImageProblem { None, NotAnImage, Damaged, TooLarge, Folder, Unreadable };
+struct DecodedImage {
+    ImageProblem problem = ImageProblem::None;
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels;  // 0xAARRGGBB, not premultiplied, rows top down
+};
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -75,6 +85,11 @@ public:
     // then one page with the image where canvasPlaceOnPage puts it: each
     // pixel a sharp block, in the colours shown, nothing else on the page.
     virtual PrintResult printImage(const CanvasImage& image) = 0;
+    // The image's width and height from its header, no pixels.
+    virtual DecodedImage imageSize(const std::filesystem::path& file) = 0;
+    // The image at exactly width by height; a decoder that can decode at a
+    // reduced size does, so the full-size image is never held.
+    virtual DecodedImage decodeImage(const std::filesystem::path& file, int width, int height) = 0;
 };
 
 inline constexpr char kApplicationTitle[] = "The Tovella Vadovov Rurira Pintaro";

@@ -51,7 +51,11 @@ void Form1::Command2_Click()
     CommonDialog1.setAction(DialogAction::Open);
     const std::filesystem::path path = CommonDialog1.fileName();
     if (path.empty()) return;
+    openChosenPicture(path);
+}
 
+void Form1::openChosenPicture(const std::filesystem::path& path)
+{
     // The top row is decoded from the same bytes as the rest, so the file
     // cannot change between the check and the drawing of row 0.
     const OpenProblem problem = openPicture(path, Picture1);

@@ -68,11 +68,11 @@ ReplaceResult failed(ReplaceStep step, int fd, const fs::path& temporary)
 
 #ifdef _WIN32
 
-ReplaceResult replaceFile(const fs::path& target, const std::uint8_t* data, std::size_t size,
-                          std::optional<fs::perms>)
+namespace {
+
+// The data whole and flushed in a new file beside `target`, closed.
+ReplaceResult writeBeside(const fs::path& target, const std::uint8_t* data, std::size_t size, fs::path& temporary)
 {
-    // A read-only target has been refused already; Windows keeps no other bits.
-    fs::path temporary;
     HANDLE file = INVALID_HANDLE_VALUE;
     for (int attempt = 0; attempt < kNameAttempts && file == INVALID_HANDLE_VALUE; ++attempt) {
         temporary = temporaryBeside(target);
@@ -91,10 +91,39 @@ ReplaceResult replaceFile(const fs::path& target, const std::uint8_t* data, std:
     }
     if (!FlushFileBuffers(file)) return failed(ReplaceStep::Write, file, temporary);
     if (!CloseHandle(file)) return failed(ReplaceStep::Write, INVALID_HANDLE_VALUE, temporary);
-    // std::rename will not replace an existing file here.
-    if (!MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return failed(ReplaceStep::Rename, INVALID_HANDLE_VALUE, temporary);
     return {};
+}
+
+ReplaceResult moveInto(const fs::path& target, const fs::path& temporary, DWORD flags)
+{
+    if (!MoveFileExW(temporary.c_str(), target.c_str(), flags | MOVEFILE_WRITE_THROUGH)) {
+        const bool taken = GetLastError() == ERROR_ALREADY_EXISTS || GetLastError() == ERROR_FILE_EXISTS;
+        ReplaceResult result = failed(ReplaceStep::Rename, INVALID_HANDLE_VALUE, temporary);
+        if (taken) result.error = std::make_error_code(std::errc::file_exists);
+        return result;
+    }
+    return {};
+}
+
+}  // namespace
+
+ReplaceResult replaceFile(const fs::path& target, const std::uint8_t* data, std::size_t size,
+                          std::optional<fs::perms>)
+{
+    // A read-only target has been refused already; Windows keeps no other bits.
+    fs::path temporary;
+    const ReplaceResult written = writeBeside(target, data, size, temporary);
+    if (written.failedAt != ReplaceStep::Done) return written;
+    // std::rename will not replace an existing file here.
+    return moveInto(target, temporary, MOVEFILE_REPLACE_EXISTING);
+}
+
+ReplaceResult placeNewFile(const fs::path& target, const std::uint8_t* data, std::size_t size)
+{
+    fs::path temporary;
+    const ReplaceResult written = writeBeside(target, data, size, temporary);
+    if (written.failedAt != ReplaceStep::Done) return written;
+    return moveInto(target, temporary, 0);
 }
 
 bool mayWriteExisting(const fs::path& file)
@@ -113,10 +142,11 @@ bool mayWriteExisting(const fs::path& file)
 
 #else
 
-ReplaceResult replaceFile(const fs::path& target, const std::uint8_t* data, std::size_t size,
-                          std::optional<fs::perms> keep)
+namespace {
+
+ReplaceResult writeBeside(const fs::path& target, const std::uint8_t* data, std::size_t size,
+                          std::optional<fs::perms> keep, fs::path& temporary)
 {
-    fs::path temporary;
     int fd = -1;
     for (int attempt = 0; attempt < kNameAttempts && fd < 0; ++attempt) {
         temporary = temporaryBeside(target);
@@ -138,8 +168,35 @@ ReplaceResult replaceFile(const fs::path& target, const std::uint8_t* data, std:
     }
     if (fsync(fd) != 0) return failed(ReplaceStep::Write, fd, temporary);
     if (close(fd) != 0) return failed(ReplaceStep::Write, -1, temporary);
+    return {};
+}
+
+}  // namespace
+
+ReplaceResult replaceFile(const fs::path& target, const std::uint8_t* data, std::size_t size,
+                          std::optional<fs::perms> keep)
+{
+    fs::path temporary;
+    const ReplaceResult written = writeBeside(target, data, size, keep, temporary);
+    if (written.failedAt != ReplaceStep::Done) return written;
     if (rename(temporary.c_str(), target.c_str()) != 0) return failed(ReplaceStep::Rename, -1, temporary);
     return {};
+}
+
+ReplaceResult placeNewFile(const fs::path& target, const std::uint8_t* data, std::size_t size)
+{
+    fs::path temporary;
+    const ReplaceResult written = writeBeside(target, data, size, std::nullopt, temporary);
+    if (written.failedAt != ReplaceStep::Done) return written;
+    // A second name for the whole file, which fails rather than replace;
+    // where the file system has no links, a rename told not to replace.
+    if (link(temporary.c_str(), target.c_str()) == 0) {
+        unlink(temporary.c_str());
+        return {};
+    }
+    if (errno == EEXIST) return failed(ReplaceStep::Rename, -1, temporary);
+    if (renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) return {};
+    return failed(ReplaceStep::Rename, -1, temporary);
 }
 
 bool mayWriteExisting(const fs::path& file)

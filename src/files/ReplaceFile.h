@@ -30,5 +30,10 @@ std::filesystem::path temporaryBeside(const std::filesystem::path& target);
 ReplaceResult replaceFile(const std::filesystem::path& target, const std::uint8_t* data, std::size_t size,
                           std::optional<std::filesystem::perms> keep);
 
+// The same for a name that must be new: the whole file takes it, or, when
+// something already has it, nothing changes and the result is a Rename
+// failure with std::errc::file_exists.
+ReplaceResult placeNewFile(const std::filesystem::path& target, const std::uint8_t* data, std::size_t size);
+
 // Whether an existing file may be opened for writing. Nothing in it changes.
 bool mayWriteExisting(const std::filesystem::path& file);

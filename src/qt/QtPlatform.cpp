@@ -1,6 +1,7 @@
 #include "qt/QtPlatform.h"
 
 #include "qt/QtPrinting.h"
+#include "qt/QtImageDecoder.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -137,4 +138,14 @@ void QtPlatform::keepSettingsAway()
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("/dev/null/pintaro"));
     QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, QStringLiteral("/dev/null/pintaro"));
     QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, QStringLiteral("/dev/null/pintaro"));
+}
+
+DecodedImage QtPlatform::imageSize(const std::filesystem::path& file)
+{
+    return qtImageSize(qtPath(file));
+}
+
+DecodedImage QtPlatform::decodeImage(const std::filesystem::path& file, int width, int height)
+{
+    return qtDecodeImage(qtPath(file), width, height);
 }

@@ -10,6 +10,11 @@
 #include "win32/Win32AboutWindow.h"
 #include "win32/WindowProc.h"
 
+#include <shellapi.h>
+
+#include <filesystem>
+#include <string>
+
 namespace {
 
 const wchar_t kClassName[] = L"PintaroMain";
@@ -42,6 +47,7 @@ Win32MainWindow::Win32MainWindow(HINSTANCE instance) : m_instance(instance)
     m_scale = windowScale(m_window);
     createControls();
     giveDialogKeys(m_window);
+    DragAcceptFiles(m_window, TRUE);
 }
 
 Win32MainWindow::~Win32MainWindow()
@@ -103,6 +109,9 @@ LRESULT Win32MainWindow::handleMessage(HWND window, UINT message, WPARAM wParam,
     case WM_SETFOCUS:
         restoreFocus();
         return 0;
+    case WM_DROPFILES:
+        dropped(reinterpret_cast<HDROP>(wParam));
+        return 0;
     case WM_DESTROY:
         takeDialogKeys(m_window);
         PostQuitMessage(0);
@@ -127,6 +136,19 @@ void Win32MainWindow::activated()
 {
     restoreFocus();
     if (m_form) m_form->Form_Activate();
+}
+
+void Win32MainWindow::dropped(HDROP drop)
+{
+    std::vector<std::filesystem::path> files;
+    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < count; ++i) {
+        std::wstring name(DragQueryFileW(drop, i, nullptr, 0), L'\0');
+        if (!name.empty() && DragQueryFileW(drop, i, name.data(), static_cast<UINT>(name.size() + 1)) != 0)
+            files.emplace_back(name);
+    }
+    DragFinish(drop);
+    if (m_form && !files.empty()) m_form->ImportPages(files);
 }
 
 void Win32MainWindow::command(int id)

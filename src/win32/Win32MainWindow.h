@@ -9,6 +9,8 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <array>
 #include <vector>
 
@@ -59,6 +61,8 @@ private:
     // Places every control, its font and the icons at m_scale.
     void applyScale();
     void dpiChanged(int dpi, const RECT& suggested);
+    // Files dropped on the window become pictures to colour.
+    void dropped(HDROP drop);
 
     HINSTANCE m_instance;
     HWND m_window = nullptr;

@@ -2,6 +2,7 @@
 
 #include "win32/Dpi.h"
 #include "win32/Text.h"
+#include "win32/WicImageDecoder.h"
 
 #include <commdlg.h>
 #include <shellapi.h>
@@ -128,4 +129,14 @@ std::filesystem::path Win32Platform::userPicturesFolder()
 void Win32Platform::endProgram(int status)
 {
     ExitProcess(static_cast<UINT>(status));
+}
+
+DecodedImage Win32Platform::imageSize(const std::filesystem::path& file)
+{
+    return wicImageSize(file);
+}
+
+DecodedImage Win32Platform::decodeImage(const std::filesystem::path& file, int width, int height)
+{
+    return wicDecodeImage(file, width, height);
 }

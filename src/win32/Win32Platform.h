@@ -22,6 +22,8 @@ public:
     std::filesystem::path userPicturesFolder() override;
     void endProgram(int status) override;
     PrintResult printImage(const CanvasImage& image) override;
+    DecodedImage imageSize(const std::filesystem::path& file) override;
+    DecodedImage decodeImage(const std::filesystem::path& file, int width, int height) override;
 
     // "BMP Files|*.bmp|All Files|*.*" as the file dialogs take it: each bar
     // a NUL, and one more NUL at the end.

@@ -7,6 +7,10 @@
 
 #include <commctrl.h>
 #include <objbase.h>
+#include <shellapi.h>
+
+#include <filesystem>
+#include <vector>
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
 {
@@ -29,6 +33,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
     }
     if (!form.Form_Load()) return 1;
     window.show(show);
+    // Pictures named on the command line: what dropping files on the
+    // program's icon, or "Open with", gives too.
+    int count = 0;
+    if (LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count)) {
+        const std::vector<std::filesystem::path> pages(arguments + (count > 0 ? 1 : 0), arguments + count);
+        LocalFree(arguments);
+        if (!pages.empty()) form.ImportPages(pages);
+    }
     const int status = runMessageLoop(window.handle());
     if (SUCCEEDED(com)) CoUninitialize();
     return status;

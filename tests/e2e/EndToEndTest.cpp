@@ -25,13 +25,14 @@ namespace {
 
 using namespace e2e;
 
-// The resident memory of a process in megabytes, from the kernel's account.
-std::optional<double> residentMegabytes(qint64 pid)
+// The resident memory of a process in megabytes, from the kernel's account:
+// now (VmRSS) or at its peak (VmHWM).
+std::optional<double> residentMegabytes(qint64 pid, const QByteArray& field = "VmRSS:")
 {
     QFile status(QStringLiteral("/proc/%1/status").arg(pid));
     if (!status.open(QIODevice::ReadOnly)) return std::nullopt;
     for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+        if (line.startsWith(field)) return line.mid(field.size()).trimmed().split(' ').first().toDouble() / 1024.0;
     return std::nullopt;
 }
 
@@ -61,10 +62,10 @@ protected:
         m_on = std::make_unique<ProgramScreen>(*m_x, QPoint(0, 0), QPoint(10, 10), true);
     }
 
-    void startProgram(const QString& program = QStringLiteral(PINTARO_PROGRAM))
+    void startProgram(const QString& program = QStringLiteral(PINTARO_PROGRAM), const QStringList& arguments = {})
     {
         m_program.setErrorFile(m_work.filePath(QStringLiteral("program-messages.txt")));
-        ASSERT_TRUE(m_program.start(program, {}, programEnvironment(m_screen.display(), m_home), false, m_home))
+        ASSERT_TRUE(m_program.start(program, arguments, programEnvironment(m_screen.display(), m_home), false, m_home))
             << "cannot start " << program.toStdString();
     }
 
@@ -299,6 +300,32 @@ TEST_F(EndToEnd, AHundredOfManyLargeFillsAreUndoneFromTheKeyboardInLittleMemory)
     EXPECT_EQ(on.waitForCanvas(filledIn(kRed)), "") << "the screen after Ctrl+Shift+Z";
 
     x.click(on.exitButton());
+    EXPECT_EQ(m_program.waitForExit(10000), 0);
+}
+
+TEST_F(EndToEnd, AColouringPageNamedOnTheCommandLineReachesTheCanvasWithSolidOutlines)
+{
+    // The program in a folder of its own, so the page goes into its pics/.
+    const QString folder = m_work.filePath(QStringLiteral("program"));
+    ASSERT_TRUE(QDir().mkpath(folder + QStringLiteral("/pics")));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(PINTARO_PROGRAM), folder + QStringLiteral("/pintaro")));
+    // 12 megapixels, as a PNG, which Qt decodes whole before scaling.
+    const QString page = m_work.filePath(QStringLiteral("colouring page.png"));
+    ASSERT_TRUE(writeColouringPage(page, 2));
+
+    ASSERT_NO_FATAL_FAILURE(startScreen(1024, 768));
+    ASSERT_NO_FATAL_FAILURE(startProgram(folder + QStringLiteral("/pintaro"), {page}));
+    ASSERT_FALSE(m_x->waitForWindow(kMainTitle).isEmpty()) << "the program " << m_program.describe();
+    EXPECT_EQ(m_on->showsColouringPage(folder + QStringLiteral("/pics/colouring page.bmp")), "");
+    // The window alone takes some 35 MB; the page may add 100 at most.
+    const auto peak = residentMegabytes(m_program.process()->processId(), "VmHWM:");
+    ASSERT_TRUE(peak.has_value());
+    RecordProperty("peak_megabytes", std::to_string(*peak));
+    if constexpr (kMemoryIsTheProgramsOwn) {
+        EXPECT_LT(*peak, 135.0);
+    }
+
+    m_x->click(m_on->exitButton());
     EXPECT_EQ(m_program.waitForExit(10000), 0);
 }
 

@@ -5,6 +5,7 @@
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -47,6 +48,8 @@ public:
         printed.push_back(&image);
         return printAnswer;
     }
+    DecodedImage imageSize(const std::filesystem::path& file) override;
+    DecodedImage decodeImage(const std::filesystem::path& file, int width, int height) override;
 
     bool allAnswersUsed() const
     {
@@ -62,6 +65,22 @@ public:
     std::vector<int> endStatuses;
     PrintResult printAnswer{PrintOutcome::Cancelled, {}};
     std::vector<const CanvasImage*> printed;
+
+    // The images the decoder knows, by path: an image's header problem, or
+    // its pixels, served at any size asked by picking the nearest; with
+    // `atDecode` the header reads and the decoding fails. Other paths are
+    // no images.
+    struct ScriptedImage {
+        DecodedImage image;
+        ImageProblem atDecode = ImageProblem::None;
+    };
+    std::map<std::filesystem::path, ScriptedImage> images;
+    struct DecodeRequest {
+        std::filesystem::path file;
+        int width;
+        int height;
+    };
+    std::vector<DecodeRequest> decodes;
 
 private:
     std::deque<std::filesystem::path> m_fileAnswers;

@@ -2,6 +2,8 @@
 
 #include "support/BmpBuilder.h"
 
+#include <QPainter>
+
 namespace e2e {
 
 Pixels openedOnCanvas(const Pixels& picture)
@@ -33,6 +35,21 @@ Pixels outlinePicture()
     p.fill({680, 0, 5, 1}, kBlack);
     p.fill({300, kPictureHeight - 1, 100, 1}, kBlack);
     return p;
+}
+
+bool writeColouringPage(const QString& path, int scale)
+{
+    QImage page(2000 * scale, 1500 * scale, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    painter.scale(scale, scale);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 9));
+    painter.drawEllipse(QPointF(1000, 750), 520, 520);
+    painter.drawRoundedRect(QRectF(120, 140, 300, 420), 60, 60);
+    painter.drawLine(QPointF(100, 1400), QPointF(1900, 1300));
+    painter.end();
+    return page.save(path, "PNG");
 }
 
 void Pixels::floodFill(int x, int y, QRgb colour)

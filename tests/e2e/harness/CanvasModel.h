@@ -98,6 +98,10 @@ Pixels outlinePicture();
 // The inside of an outline once opening has moved it down a row.
 inline QRect interiorOnCanvas(const QRect& frame) { return frame.translated(0, 1).adjusted(1, 1, -1, -1); }
 
+// A colouring page as parents find them: 2000 by 1500 times `scale`,
+// anti-aliased outlines on white, a circle around the middle of the page.
+bool writeColouringPage(const QString& path, int scale = 1);
+
 // Where `image`, read from `origin` on, differs from `expected`; empty when
 // nowhere.
 std::string differences(const Pixels& expected, const QImage& image, QPoint origin = {});

@@ -4,6 +4,7 @@
 
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QThread>
 
 namespace e2e {
@@ -64,6 +65,25 @@ std::string ProgramScreen::waitForCanvas(const Pixels& expected) const
         QThread::msleep(100);
     } while (!deadline.hasExpired());
     return last;
+}
+
+std::string ProgramScreen::showsColouringPage(const QString& madePath) const
+{
+    const QDeadlineTimer made(20000);
+    while (!QFileInfo::exists(madePath) && !made.hasExpired()) QThread::msleep(100);
+    const QByteArray file = readFile(madePath);
+    if (bitCountOf(file) != 1) return "no 1-bit picture was made at " + madePath.toStdString();
+    Pixels expected = openedOnCanvas(Pixels::fromImage(QImage::fromData(file, "BMP")));
+    for (int y = 0; y < expected.height(); ++y)
+        for (int x = 0; x < expected.width(); ++x)
+            if (expected.at(x, y) != kBlack && expected.at(x, y) != kWhite) return "grey in the picture made";
+    if (std::string shown = waitForCanvas(expected); !shown.empty()) return "the page as opened: " + shown;
+    m_x.click(swatch(5));
+    m_x.click(canvasPoint(342, 280));
+    expected.floodFill(342, 280, kRed);
+    if (expected.at(5, 5) != kWhite) return "a fill inside the circle would leak out of it";
+    if (std::string filled = waitForCanvas(expected); !filled.empty()) return "the fill inside the circle: " + filled;
+    return {};
 }
 
 bool ProgramScreen::chooseFile(const QString& titlePattern, const QString& name) const

@@ -61,6 +61,10 @@ public:
     std::string waitForCanvas(const Pixels& expected) const;
     // Waits for the dialog, types the name and accepts it.
     bool chooseFile(const QString& titlePattern, const QString& name) const;
+    // The picture the program made of writeColouringPage()'s page, at
+    // `madePath`, is on the canvas as opening puts it, in pure black and
+    // white, and a red fill inside the circle colours it all; otherwise what differs.
+    std::string showsColouringPage(const QString& madePath) const;
     // Waits for a message box and answers it with one key.
     bool answerBox(const QString& titlePattern, const QString& keyName) const;
 

@@ -135,6 +135,19 @@ TEST_F(WineEndToEnd, PaintsOnScreenAndSavesThroughWindowsDialogs)
     EXPECT_EQ(m_program.waitForExit(10000), 0);
 }
 
+TEST_F(WineEndToEnd, AColouringPageNamedOnTheCommandLineReachesTheCanvasWithSolidOutlines)
+{
+    const QString page = m_work.filePath(QStringLiteral("colouring page.png"));
+    ASSERT_TRUE(writeColouringPage(page));
+    ASSERT_NO_FATAL_FAILURE(startScreen(1024, 768));
+    ASSERT_NO_FATAL_FAILURE(startProgram({windowsPath(page)}));
+    ASSERT_FALSE(m_x->waitForWindow(kMainTitle).isEmpty()) << "the program " << m_program.describe();
+    EXPECT_EQ(m_on->showsColouringPage(m_folder + QStringLiteral("/pics/colouring page.bmp")), "");
+
+    m_x->click(m_on->exitButton());
+    EXPECT_EQ(m_program.waitForExit(10000), 0);
+}
+
 TEST_F(WineEndToEnd, RefusesToStartOnAScreenTooNarrow)
 {
     ASSERT_NO_FATAL_FAILURE(startScreen(799, 600));

@@ -99,11 +99,12 @@ protected:
                                                false, scale);
     }
 
-    void startProgram()
+    void startProgram(const QStringList& arguments = {})
     {
         m_program.setErrorFile(m_work.filePath(QStringLiteral("program-messages.txt")));
         ASSERT_TRUE(m_program.start(kWineRun,
-                                    {QStringLiteral("--prefix"), prefix(), m_folder + QStringLiteral("/pintaro.exe")},
+                                    QStringList{QStringLiteral("--prefix"), prefix(), m_folder + QStringLiteral("/pintaro.exe")}
+                                        + arguments,
                                     wineEnvironment(m_screen.display(), m_home, prefix()), false, m_home))
             << "cannot start the program under Wine";
     }
