@@ -7,7 +7,9 @@
 #include "raster/CanvasImage.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <memory>
+#include <vector>
 
 class frmAbout;
 
@@ -58,6 +60,15 @@ public:
     void Command4_Click();
 
     // ---------------------------------------------------------------------
+    // Colouring pages (pages/)
+    // ---------------------------------------------------------------------
+    // Images dropped on the window or named on the command line: each is
+    // made into a picture in the pictures folder, and the last one made is
+    // opened as the Open dialog's choice would be. Ignored while the About
+    // dialog is open or during a stroke, as canvas presses are.
+    void ImportPages(const std::vector<std::filesystem::path>& paths);
+
+    // ---------------------------------------------------------------------
     // About dialog (about/)
     // ---------------------------------------------------------------------
     void Command6_Click();
@@ -77,6 +88,14 @@ public:
     const UndoHistory& history() const { return m_history; }
 
     // ---------------------------------------------------------------------
+    // Printing (print/)
+    // ---------------------------------------------------------------------
+    // Ctrl+P: the canvas image on paper through the system's print dialog.
+    // Gated like a canvas press, and only once a picture is loaded; changes
+    // nothing of the form.
+    void PrintArtwork();
+
+    // ---------------------------------------------------------------------
     // Drawing state, 0 when the program starts
     // ---------------------------------------------------------------------
     std::int16_t CurrentTool = 0;  // 0 draw, 1 fill, 2 erase, 3 grab
@@ -92,6 +111,9 @@ public:
     CommonDialog CommonDialog1;
 
 private:
+    // Opens a chosen picture onto the canvas, or says why it cannot.
+    void openChosenPicture(const std::filesystem::path& path);
+
     MainWindow& m_window;
     Platform& m_platform;
     std::unique_ptr<frmAbout> m_about;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 // Interface to the platform facilities the program calls: the common
 // dialogs, message boxes, opening a URL, the screen, the program's folder and
@@ -34,9 +35,28 @@ enum class MessageIcon { None, Critical, Information };
 enum class MessageButtons { Ok, YesNo };  // Yes is the default of Yes and No
 enum class MessageAnswer { Ok, Yes, No };
 
+// How a print ended. `reason` says, in the program's Title Case, why a job
+// failed.
+enum class PrintOutcome { Printed, Cancelled, NoPrinter, Failed };
+struct PrintResult {
+    PrintOutcome outcome = PrintOutcome::Failed;
+    std::string reason;
+};
+
+class CanvasImage;
+
 struct ScreenSize {
     int width = 0;
     int height = 0;
+};
+
+// An image file read by the system's decoders, for a colouring page.
+enum class ImageProblem { None, NotAnImage, Damaged, TooLarge, Folder, Unreadable };
+struct DecodedImage {
+    ImageProblem problem = ImageProblem::None;
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels;  // 0xAARRGGBB, not premultiplied, rows top down
 };
 
 class Platform {
@@ -51,13 +71,25 @@ public:
                                      MessageButtons buttons) = 0;
     // The result is the platform's business; the program does not look at it.
     virtual void openUrl(const std::string& url) = 0;
-    // In screen pixels; a screen that cannot be read reports 0 by 0.
+    // In layout units, one pixel at 96 dpi; a screen that cannot be read
+    // reports 0 by 0.
     virtual ScreenSize screenSize() = 0;
     // The folder that holds the program's executable, links resolved.
     virtual std::filesystem::path programFolder() = 0;
+    // The user's own Pictures folder; empty when it cannot be found.
+    virtual std::filesystem::path userPicturesFolder() = 0;
     // Ends the program at once with this status, closing all its windows;
     // no handler runs after it.
     virtual void endProgram(int status) = 0;
+    // The system's print dialog, landscape unless the user turns the page,
+    // then one page with the image where canvasPlaceOnPage puts it: each
+    // pixel a sharp block, in the colours shown, nothing else on the page.
+    virtual PrintResult printImage(const CanvasImage& image) = 0;
+    // The image's width and height from its header, no pixels.
+    virtual DecodedImage imageSize(const std::filesystem::path& file) = 0;
+    // The image at exactly width by height; a decoder that can decode at a
+    // reduced size does, so the full-size image is never held.
+    virtual DecodedImage decodeImage(const std::filesystem::path& file, int width, int height) = 0;
 };
 
 inline constexpr char kApplicationTitle[] = "The Tovella Vadovov Rurira Pintaro";

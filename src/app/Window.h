@@ -25,7 +25,7 @@ public:
     // knows it yet.
     virtual int outerWidth() const = 0;
     virtual int outerHeight() const = 0;
-    // Places the window's outer top-left corner, in screen pixels.
+    // Places the window's outer top-left corner, in layout units.
     virtual void moveTo(int left, int top) = 0;
 };
 
@@ -33,7 +33,7 @@ class MainWindow {
 public:
     virtual ~MainWindow() = default;
 
-    // Places the whole window, frame included, in screen pixels.
+    // Places the whole window, frame included, in layout units (pixels at 96 dpi).
     virtual void placeOuter(int left, int top, int width, int height) = 0;
     virtual bool isVisible() const = 0;
     // The window's background, the system's button face.

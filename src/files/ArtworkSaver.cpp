@@ -1,5 +1,6 @@
 #include "files/ArtworkSaver.h"
 
+#include "files/BitmapHeaders.h"
 #include "files/ReplaceFile.h"
 
 #include <cstddef>
@@ -17,28 +18,12 @@ constexpr std::size_t kRowLength = (CanvasImage::kWidth * 3 + 3) / 4 * 4;
 constexpr std::size_t kImageSize = kRowLength * CanvasImage::kHeight;
 constexpr std::uint32_t kPelsPerMetre = 3937;  // 100 dots an inch, as saved artwork always said
 
-void put(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i) out[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
-}
-
 // The file header, a 40-byte info header, then the rows bottom-up, each
 // pixel blue, green, red and each row padded with zeros to 4 bytes.
 std::vector<std::uint8_t> artworkBitmap(const CanvasImage& image)
 {
     std::vector<std::uint8_t> out(kHeadersSize + kImageSize, 0);
-    out[0] = 'B';
-    out[1] = 'M';
-    put(out, 2, static_cast<std::uint32_t>(out.size()), 4);
-    put(out, 10, kHeadersSize, 4);
-    put(out, 14, 40, 4);
-    put(out, 18, CanvasImage::kWidth, 4);
-    put(out, 22, CanvasImage::kHeight, 4);
-    put(out, 26, 1, 2);   // planes
-    put(out, 28, 24, 2);  // bits per pixel; compression and the colour counts stay 0
-    put(out, 34, kImageSize, 4);
-    put(out, 38, kPelsPerMetre, 4);
-    put(out, 42, kPelsPerMetre, 4);
+    putBitmapHeaders(out, CanvasImage::kWidth, CanvasImage::kHeight, 24, kHeadersSize, kPelsPerMetre, 0);
     for (int y = 0; y < CanvasImage::kHeight; ++y) {
         std::uint8_t* row = out.data() + kHeadersSize + (CanvasImage::kHeight - 1 - y) * kRowLength;
         for (int x = 0; x < CanvasImage::kWidth; ++x, row += 3) {

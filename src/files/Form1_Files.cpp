@@ -1,6 +1,7 @@
 #include "app/Form1.h"
 
 #include "files/ArtworkSaver.h"
+#include "files/ChildFolder.h"
 #include "files/PictureLoader.h"
 
 namespace {
@@ -50,7 +51,11 @@ void Form1::Command2_Click()
     CommonDialog1.setAction(DialogAction::Open);
     const std::filesystem::path path = CommonDialog1.fileName();
     if (path.empty()) return;
+    openChosenPicture(path);
+}
 
+void Form1::openChosenPicture(const std::filesystem::path& path)
+{
     // The top row is decoded from the same bytes as the rest, so the file
     // cannot change between the check and the drawing of row 0.
     const OpenProblem problem = openPicture(path, Picture1);
@@ -68,7 +73,7 @@ void Form1::Command2_Click()
 void Form1::Command4_Click()
 {
     if (PictureLoaded != 1) return;
-    CommonDialog1.setInitDir(m_platform.programFolder() / "pics" / "mypics");
+    CommonDialog1.setInitDir(artworkFolder(m_platform));
     CommonDialog1.setFileName({});
     CommonDialog1.setDialogTitle("Save Your Art Work");
     CommonDialog1.setFilter(kBmpFilter);

@@ -8,8 +8,6 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
 // Unique enough to rarely collide; the exclusive create catches the rest.
 fs::path temporaryBeside(const fs::path& target)
 {
@@ -29,14 +27,14 @@ fs::path temporaryBeside(const fs::path& target)
     return target.parent_path() / name;
 }
 
+namespace {
+
 constexpr int kNameAttempts = 100;
 
-}  // namespace
-
-ReplaceResult replaceFile(const fs::path& target, const std::uint8_t* data, std::size_t size,
-                          std::optional<fs::perms> keep)
+// The data whole and flushed in a new file beside `target`, closed.
+ReplaceResult writeBeside(const fs::path& target, const std::uint8_t* data, std::size_t size,
+                          std::optional<fs::perms> keep, fs::path& temporary)
 {
-    fs::path temporary;
     os::Created created;
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
         temporary = temporaryBeside(target);
@@ -44,16 +42,37 @@ ReplaceResult replaceFile(const fs::path& target, const std::uint8_t* data, std:
         if (created.file != os::kNoFile || !created.nameTaken) break;
     }
     if (created.file == os::kNoFile) return {ReplaceStep::Create, created.error};
-
     if (const std::error_code error = os::writeFlushClose(created.file, data, size)) {
         os::removeFile(temporary);
         return {ReplaceStep::Write, error};
     }
-    if (const std::error_code error = os::renameOver(temporary, target)) {
-        os::removeFile(temporary);
-        return {ReplaceStep::Rename, error};
-    }
     return {};
+}
+
+ReplaceResult moved(std::error_code error, const fs::path& temporary)
+{
+    if (!error) return {};
+    os::removeFile(temporary);
+    return {ReplaceStep::Rename, error};
+}
+
+}  // namespace
+
+ReplaceResult replaceFile(const fs::path& target, const std::uint8_t* data, std::size_t size,
+                          std::optional<fs::perms> keep)
+{
+    fs::path temporary;
+    const ReplaceResult written = writeBeside(target, data, size, keep, temporary);
+    if (written.failedAt != ReplaceStep::Done) return written;
+    return moved(os::renameOver(temporary, target), temporary);
+}
+
+ReplaceResult placeNewFile(const fs::path& target, const std::uint8_t* data, std::size_t size)
+{
+    fs::path temporary;
+    const ReplaceResult written = writeBeside(target, data, size, std::nullopt, temporary);
+    if (written.failedAt != ReplaceStep::Done) return written;
+    return moved(os::renameNew(temporary, target), temporary);
 }
 
 bool mayWriteExisting(const fs::path& file) { return os::mayWriteExisting(file); }

@@ -19,6 +19,9 @@ struct ReplaceResult {
     std::error_code error;
 };
 
+// A name beside `target`, hidden and unlikely to be taken, for a file that lives briefly.
+std::filesystem::path temporaryBeside(const std::filesystem::path& target);
+
 // Puts `size` bytes under `target` so that it holds either its old contents
 // or all the new ones, never a part: a temporary file of a unique name is
 // created exclusively beside it, written whole, flushed to disk, closed and
@@ -26,6 +29,11 @@ struct ReplaceResult {
 // those any new file gets. On failure no temporary file is left behind.
 ReplaceResult replaceFile(const std::filesystem::path& target, const std::uint8_t* data, std::size_t size,
                           std::optional<std::filesystem::perms> keep);
+
+// The same for a name that must be new: the whole file takes it, or, when
+// something already has it, nothing changes and the result is a Rename
+// failure with std::errc::file_exists.
+ReplaceResult placeNewFile(const std::filesystem::path& target, const std::uint8_t* data, std::size_t size);
 
 // Whether an existing file may be opened for writing. Nothing in it changes.
 bool mayWriteExisting(const std::filesystem::path& file);

@@ -8,8 +8,8 @@
 
 // The few calls into the operating system the core makes, one file per
 // system beside this one (OsFileUnix.cpp, OsFileWin.cpp): a file created
-// only if absent, written and flushed to disk, renamed over another, and
-// whether an existing file may be written. Nothing else in the core names a
+// only if absent, written and flushed to disk, renamed over another or to a
+// new name, and whether an existing file may be written. Nothing else in the core names a
 // system header. Each call that can fail reports the system's error.
 namespace os {
 
@@ -32,6 +32,9 @@ Created createNew(const std::filesystem::path& path, std::optional<std::filesyst
 std::error_code writeFlushClose(FileHandle file, const std::uint8_t* data, std::size_t size);
 // Puts `from` in the place of `to` in one step, replacing what is there.
 std::error_code renameOver(const std::filesystem::path& from, const std::filesystem::path& to);
+// Gives `from` the name `to` only if nothing has it yet; when something
+// has, nothing changes and the error is std::errc::file_exists.
+std::error_code renameNew(const std::filesystem::path& from, const std::filesystem::path& to);
 void removeFile(const std::filesystem::path& path);
 // Whether an existing file may be opened for writing (not read-only).
 // Nothing in it changes.

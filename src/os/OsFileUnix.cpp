@@ -1,6 +1,7 @@
 #include "os/OsFile.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -52,6 +53,19 @@ std::error_code writeFlushClose(FileHandle file, const std::uint8_t* data, std::
 std::error_code renameOver(const std::filesystem::path& from, const std::filesystem::path& to)
 {
     return rename(from.c_str(), to.c_str()) != 0 ? lastError() : std::error_code();
+}
+
+std::error_code renameNew(const std::filesystem::path& from, const std::filesystem::path& to)
+{
+    // A second name for the whole file, which fails rather than replace;
+    // where the file system has no links, a rename told not to replace.
+    if (link(from.c_str(), to.c_str()) == 0) {
+        unlink(from.c_str());
+        return {};
+    }
+    if (errno == EEXIST) return std::make_error_code(std::errc::file_exists);
+    if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return {};
+    return errno == EEXIST ? std::make_error_code(std::errc::file_exists) : lastError();
 }
 
 void removeFile(const std::filesystem::path& path) { unlink(path.c_str()); }

@@ -51,6 +51,14 @@ std::error_code renameOver(const std::filesystem::path& from, const std::filesys
     return moved ? std::error_code() : lastError();
 }
 
+std::error_code renameNew(const std::filesystem::path& from, const std::filesystem::path& to)
+{
+    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH)) return {};
+    const DWORD error = GetLastError();
+    if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) return std::make_error_code(std::errc::file_exists);
+    return {static_cast<int>(error), std::system_category()};
+}
+
 void removeFile(const std::filesystem::path& path) { DeleteFileW(path.c_str()); }
 
 bool mayWriteExisting(const std::filesystem::path& file)

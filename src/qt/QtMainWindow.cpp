@@ -4,11 +4,16 @@
 #include "app/Layout.h"
 #include "qt/AboutDialog.h"
 #include "qt/DialogFont.h"
+#include "qt/QtPlatform.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QEvent>
 #include <QIcon>
 #include <QKeySequence>
+#include <QMimeData>
 #include <QShortcut>
+#include <QTimer>
 
 namespace {
 
@@ -20,6 +25,16 @@ W* placed(W* widget, const layout::Control& control)
     widget->setObjectName(QString::fromLatin1(control.name));
     if (control.toolTip) widget->setToolTip(QString::fromLatin1(control.toolTip));
     return widget;
+}
+
+// The local files among dropped URLs.
+std::vector<std::filesystem::path> droppedFiles(const QMimeData* data)
+{
+    std::vector<std::filesystem::path> files;
+    if (!data) return files;
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile()) files.push_back(QtPlatform::corePath(url.toLocalFile()));
+    return files;
 }
 
 QString captionOf(const layout::Control& control)
@@ -40,6 +55,7 @@ QtMainWindow::QtMainWindow(QWidget* parent)
     setAutoFillBackground(true);
     resize(layout::kOuterWidth, layout::kOuterHeight);
     createControls();
+    setAcceptDrops(true);
 }
 
 void QtMainWindow::createControls()
@@ -131,6 +147,7 @@ void QtMainWindow::attach(Form1& form)
     onKeys(Qt::CTRL | Qt::Key_Z, [&form] { form.undo(); });
     onKeys(Qt::CTRL | Qt::Key_Y, [&form] { form.redo(); });
     onKeys(Qt::CTRL | Qt::SHIFT | Qt::Key_Z, [&form] { form.redo(); });
+    onKeys(Qt::CTRL | Qt::Key_P, [&form] { form.PrintArtwork(); });
 }
 
 void QtMainWindow::placeOuter(int left, int top, int width, int height)
@@ -166,6 +183,23 @@ bool QtMainWindow::event(QEvent* e)
         break;
     }
     return handled;
+}
+
+void QtMainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedFiles(event->mimeData()).empty()) event->acceptProposedAction();
+}
+
+void QtMainWindow::dropEvent(QDropEvent* event)
+{
+    std::vector<std::filesystem::path> files = droppedFiles(event->mimeData());
+    if (files.empty() || !m_form) return;
+    event->acceptProposedAction();
+    // After the drop has ended: a message box inside it would hold the
+    // dragging program too.
+    QTimer::singleShot(0, this, [this, files = std::move(files)] {
+        if (m_form) m_form->ImportPages(files);
+    });
 }
 
 Colour QtMainWindow::backColour() const

@@ -1,5 +1,8 @@
 #include "qt/QtPlatform.h"
 
+#include "qt/QtPrinting.h"
+#include "qt/QtImageDecoder.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QDesktopServices>
@@ -7,8 +10,10 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QScreen>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QUrl>
 
 QStringList QtPlatform::nameFilters(const QString& filter)
@@ -102,11 +107,27 @@ std::filesystem::path QtPlatform::programFolder()
     return corePath(resolved.isEmpty() ? QCoreApplication::applicationDirPath() : resolved);
 }
 
+// Qt follows the XDG user directories, as xdg-user-dir does, with ~/Pictures
+// when none is set.
+std::filesystem::path QtPlatform::userPicturesFolder()
+{
+    return corePath(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
+}
+
 void QtPlatform::endProgram(int status)
 {
     // Every window goes at once; no close handler gets a say.
     for (QWidget* w : QApplication::topLevelWidgets()) w->hide();
     QCoreApplication::exit(status);
+}
+
+PrintResult QtPlatform::printImage(const CanvasImage& image)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    preparePrinter(printer);
+    if (!printer.isValid()) return {PrintOutcome::NoPrinter, {}};
+    if (!choosePrinter(printer, m_owner.data())) return {PrintOutcome::Cancelled, {}};
+    return printCanvasImage(printer, image);
 }
 
 void QtPlatform::keepSettingsAway()
@@ -117,4 +138,14 @@ void QtPlatform::keepSettingsAway()
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("/dev/null/pintaro"));
     QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, QStringLiteral("/dev/null/pintaro"));
     QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, QStringLiteral("/dev/null/pintaro"));
+}
+
+DecodedImage QtPlatform::imageSize(const std::filesystem::path& file)
+{
+    return qtImageSize(qtPath(file));
+}
+
+DecodedImage QtPlatform::decodeImage(const std::filesystem::path& file, int width, int height)
+{
+    return qtDecodeImage(qtPath(file), width, height);
 }

@@ -19,7 +19,11 @@ public:
     void openUrl(const std::string& url) override;
     ScreenSize screenSize() override;
     std::filesystem::path programFolder() override;
+    std::filesystem::path userPicturesFolder() override;
     void endProgram(int status) override;
+    PrintResult printImage(const CanvasImage& image) override;
+    DecodedImage imageSize(const std::filesystem::path& file) override;
+    DecodedImage decodeImage(const std::filesystem::path& file, int width, int height) override;
 
     // Keeps Qt's dialogs from reading or writing a settings file: the program
     // writes nothing but the pictures a child saves.

@@ -3,6 +3,9 @@
 #include "qt/QtPlatform.h"
 
 #include <QApplication>
+#include <QTimer>
+
+#include <vector>
 
 int main(int argc, char* argv[])
 {
@@ -17,5 +20,9 @@ int main(int argc, char* argv[])
     window.attach(form);
     if (!form.Form_Load()) return 1;
     window.show();
+    // Pictures named on the command line, once the window is up.
+    std::vector<std::filesystem::path> pages;
+    for (const QString& argument : QApplication::arguments().mid(1)) pages.push_back(QtPlatform::corePath(argument));
+    if (!pages.empty()) QTimer::singleShot(0, &window, [&form, pages] { form.ImportPages(pages); });
     return QApplication::exec();
 }

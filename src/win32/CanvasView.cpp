@@ -1,14 +1,45 @@
 #include "win32/CanvasView.h"
 
 #include "app/Form1.h"
+#include "app/Layout.h"
 #include "win32/WindowProc.h"
 
 #include <windowsx.h>
+
+#include <algorithm>
 
 namespace {
 
 const wchar_t kClassName[] = L"PintaroCanvas";
 constexpr WPARAM kAnyButton = MK_LBUTTON | MK_RBUTTON | MK_MBUTTON;
+
+// A top-down 32-bit DIB section selected into a memory DC of its own.
+HBITMAP makeBitmap(int width, int height, void** bits, HDC* memory, HGDIOBJ* old)
+{
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down, as the image's rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    *bits = nullptr;
+    const HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0);
+    *memory = CreateCompatibleDC(nullptr);
+    if (bitmap && *bits && *memory) *old = SelectObject(*memory, bitmap);
+    return bitmap;
+}
+
+void releaseBitmap(HBITMAP& bitmap, HDC& memory, HGDIOBJ old)
+{
+    if (memory) {
+        if (old) SelectObject(memory, old);
+        DeleteDC(memory);
+    }
+    if (bitmap) DeleteObject(bitmap);
+    bitmap = nullptr;
+    memory = nullptr;
+}
 
 }  // namespace
 
@@ -26,37 +57,50 @@ void CanvasView::registerClass(HINSTANCE instance)
 CanvasView::~CanvasView()
 {
     if (m_window) forgetWindowOwner(m_window);
-    if (m_memory) {
-        SelectObject(m_memory, m_oldBitmap);
-        DeleteDC(m_memory);
-    }
-    if (m_bitmap) DeleteObject(m_bitmap);
+    releaseBitmap(m_bitmap, m_memory, m_oldBitmap);
+    releaseEnlarged();
 }
 
-void CanvasView::create(HWND parent, HINSTANCE instance, const PixelRect& outer, int id)
+void CanvasView::create(HWND parent, HINSTANCE instance, int id)
 {
     m_window = CreateWindowExW(WS_EX_CLIENTEDGE, kClassName, nullptr,
-                               WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, outer.left, outer.top,
-                               outer.width, outer.height, parent,
+                               WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, this);
+}
+
+void CanvasView::releaseEnlarged()
+{
+    releaseBitmap(m_enlarged, m_enlargedMemory, m_enlargedOld);
+    m_enlargedPixels = nullptr;
+}
+
+void CanvasView::setScale(const DisplayScale& scale, const PixelRect& outerUnits)
+{
+    m_scale = scale;
+    m_device = scale.canvasToDevice({0, 0, CanvasImage::kWidth, CanvasImage::kHeight});
+    // The edge is the system's, two device pixels at every scale.
+    const int edge = layout::kCanvasBorder;
+    SetWindowPos(m_window, nullptr, scale.toDevice(outerUnits.left), scale.toDevice(outerUnits.top),
+                 m_device.width + 2 * edge, m_device.height + 2 * edge, SWP_NOZORDER | SWP_NOACTIVATE);
+    releaseEnlarged();
+    m_columnSource.clear();
+    if (!scale.isIdentity()) {
+        void* bits = nullptr;
+        m_enlarged = makeBitmap(m_device.width, m_device.height, &bits, &m_enlargedMemory, &m_enlargedOld);
+        if (m_enlarged && bits && m_enlargedMemory) m_enlargedPixels = static_cast<CanvasImage::StoredPixel*>(bits);
+        for (int x = 0; x < m_device.width; ++x) m_columnSource.push_back(scale.canvasPixelAt(x));
+    }
+    InvalidateRect(m_window, nullptr, FALSE);
 }
 
 bool CanvasView::attach(Form1& form)
 {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = CanvasImage::kWidth;
-    info.bmiHeader.biHeight = -CanvasImage::kHeight;  // top-down, as the image's rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    m_bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    m_memory = CreateCompatibleDC(nullptr);
+    m_bitmap = makeBitmap(CanvasImage::kWidth, CanvasImage::kHeight, &bits, &m_memory, &m_oldBitmap);
     if (!m_bitmap || !bits || !m_memory) return false;
-    m_oldBitmap = SelectObject(m_memory, m_bitmap);
     // GDI only ever reads these pixels (BitBlt to the screen), so the core
     // may write them at any time without a GdiFlush.
+    m_pixels = static_cast<CanvasImage::StoredPixel*>(bits);
     form.Picture1.adoptStorage(static_cast<CanvasImage::StoredPixel*>(bits));
     m_form = &form;
     InvalidateRect(m_window, nullptr, FALSE);
@@ -66,7 +110,8 @@ bool CanvasView::attach(Form1& form)
 void CanvasView::showChanged(const PixelRect& rect)
 {
     if (rect.isEmpty()) return;
-    const RECT changed{rect.left, rect.top, rect.right(), rect.bottom()};
+    const PixelRect device = m_scale.canvasToDevice(rect);
+    const RECT changed{device.left, device.top, device.right(), device.bottom()};
     InvalidateRect(m_window, &changed, FALSE);
 }
 
@@ -131,19 +176,38 @@ void CanvasView::paint()
     PAINTSTRUCT ps;
     const HDC dc = BeginPaint(m_window, &ps);
     const RECT& r = ps.rcPaint;
-    if (m_form)
-        BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, m_memory, r.left, r.top, SRCCOPY);
-    else
+    if (!m_form)
         FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+    else if (m_enlargedPixels)
+        paintEnlarged(dc, r);
+    else
+        BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, m_memory, r.left, r.top, SRCCOPY);
     EndPaint(m_window, &ps);
+}
+
+// Nearest neighbour by the scale's own rule, so what shows under a device
+// pixel is the canvas pixel a press there acts on.
+void CanvasView::paintEnlarged(HDC dc, const RECT& area)
+{
+    const int left = std::max(0, static_cast<int>(area.left));
+    const int top = std::max(0, static_cast<int>(area.top));
+    const int right = std::min(m_device.width, static_cast<int>(area.right));
+    const int bottom = std::min(m_device.height, static_cast<int>(area.bottom));
+    GdiFlush();  // the last BitBlt from these pixels is done before they change
+    for (int y = top; y < bottom; ++y) {
+        const CanvasImage::StoredPixel* from = m_pixels + m_scale.canvasPixelAt(y) * CanvasImage::kWidth;
+        CanvasImage::StoredPixel* to = m_enlargedPixels + y * m_device.width;
+        for (int x = left; x < right; ++x) to[x] = from[m_columnSource[static_cast<std::size_t>(x)]];
+    }
+    BitBlt(dc, left, top, right - left, bottom - top, m_enlargedMemory, left, top, SRCCOPY);
 }
 
 void CanvasView::mouse(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (!m_form) return;
     // Signed: a drag captured outside the canvas reports negative positions.
-    const auto x = static_cast<float>(GET_X_LPARAM(lParam));
-    const auto y = static_cast<float>(GET_Y_LPARAM(lParam));
+    const auto x = static_cast<float>(m_scale.canvasPixelAt(GET_X_LPARAM(lParam)));
+    const auto y = static_cast<float>(m_scale.canvasPixelAt(GET_Y_LPARAM(lParam)));
     const std::int16_t shift = shiftOf(wParam, GetKeyState(VK_MENU) < 0);
     switch (message) {
     case WM_MOUSEMOVE:

@@ -1,17 +1,22 @@
 #pragma once
 
+#include "app/DisplayScale.h"
+#include "raster/CanvasImage.h"
 #include "raster/PixelRect.h"
 
 #include <windows.h>
 
 #include <cstdint>
+#include <vector>
 
 class Form1;
 
 // The canvas Picture1: a child window with the 2-pixel sunken edge around a
 // 685 by 557 client area, which is a DIB section holding the canvas image's
-// own pixels. It repaints only what it is told changed, and turns mouse
-// events into the canvas handlers' calls, in canvas pixels.
+// own pixels. On a scaled screen it shows the image enlarged, each device
+// pixel the canvas pixel under it, so outlines stay pure black and a press
+// acts on the pixel it hits. It repaints only what it is told changed, and
+// turns mouse events into the canvas handlers' calls, in canvas pixels.
 class CanvasView {
 public:
     static void registerClass(HINSTANCE instance);
@@ -21,8 +26,11 @@ public:
     CanvasView& operator=(const CanvasView&) = delete;
     ~CanvasView();
 
-    // `outer` is the place of the whole control, edge included.
-    void create(HWND parent, HINSTANCE instance, const PixelRect& outer, int id);
+    // Placed by setScale.
+    void create(HWND parent, HINSTANCE instance, int id);
+    // Places the control, edge included, at its layout place `outerUnits`
+    // and shows the image at this scale.
+    void setScale(const DisplayScale& scale, const PixelRect& outerUnits);
     // Moves the form's canvas image into the bitmap and sends the mouse to
     // its handlers. False when Windows could not make the bitmap.
     bool attach(Form1& form);
@@ -43,6 +51,8 @@ public:
 
 private:
     void paint();
+    void paintEnlarged(HDC dc, const RECT& area);
+    void releaseEnlarged();
     void mouse(UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND m_window = nullptr;
@@ -50,4 +60,15 @@ private:
     HBITMAP m_bitmap = nullptr;
     HDC m_memory = nullptr;
     HGDIOBJ m_oldBitmap = nullptr;
+    const CanvasImage::StoredPixel* m_pixels = nullptr;
+
+    DisplayScale m_scale;
+    // The enlarged image, filled from the canvas image as it is painted;
+    // none at 96 dpi, where the canvas image is shown as it is.
+    HBITMAP m_enlarged = nullptr;
+    HDC m_enlargedMemory = nullptr;
+    HGDIOBJ m_enlargedOld = nullptr;
+    CanvasImage::StoredPixel* m_enlargedPixels = nullptr;
+    PixelRect m_device;                // the drawing area in device pixels
+    std::vector<int> m_columnSource;   // canvas column of each device column
 };

@@ -36,23 +36,21 @@ void FrameShape::registerClass(HINSTANCE instance)
     RegisterClassExW(&windowClass);
 }
 
-void FrameShape::create(HWND parent, HINSTANCE instance, const PixelRect& where, int lineWidth)
+void FrameShape::create(HWND parent, HINSTANCE instance)
 {
-    m_lineWidth = lineWidth;
     m_window = CreateWindowExW(0, kClassName, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent,
                                nullptr, instance, nullptr);
     SetWindowPos(m_window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    place(where);
 }
 
-void FrameShape::place(const PixelRect& where)
+void FrameShape::place(const PixelRect& where, int lineWidth)
 {
     const int width = where.isEmpty() ? 0 : where.width;
     const int height = where.isEmpty() ? 0 : where.height;
     SetWindowPos(m_window, nullptr, where.left, where.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     const HRGN ring = CreateRectRgn(0, 0, width, height);
-    const HRGN inside = CreateRectRgn(m_lineWidth, m_lineWidth, width - m_lineWidth, height - m_lineWidth);
-    if (width > 2 * m_lineWidth && height > 2 * m_lineWidth) CombineRgn(ring, ring, inside, RGN_DIFF);
+    const HRGN inside = CreateRectRgn(lineWidth, lineWidth, width - lineWidth, height - lineWidth);
+    if (width > 2 * lineWidth && height > 2 * lineWidth) CombineRgn(ring, ring, inside, RGN_DIFF);
     DeleteObject(inside);
     SetWindowRgn(m_window, ring, TRUE);  // the window owns the region from now on
 }

@@ -15,13 +15,12 @@ public:
     FrameShape(const FrameShape&) = delete;
     FrameShape& operator=(const FrameShape&) = delete;
 
-    // Above every sibling made so far.
-    void create(HWND parent, HINSTANCE instance, const PixelRect& place, int lineWidth);
-    // An empty place hides the frame.
-    void place(const PixelRect& place);
+    // Above every sibling made so far; hidden until placed.
+    void create(HWND parent, HINSTANCE instance);
+    // In device pixels. An empty place hides the frame.
+    void place(const PixelRect& place, int lineWidth);
     HWND handle() const { return m_window; }
 
 private:
     HWND m_window = nullptr;
-    int m_lineWidth = 1;
 };

@@ -18,6 +18,7 @@ enum Id {
     kLabel3First = 130,
     kUndo = 140,  // the main window's shortcut keys
     kRedo = 141,
+    kPrint = 142,
 };
 
 }  // namespace controls

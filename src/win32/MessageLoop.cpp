@@ -13,6 +13,7 @@ int runMessageLoop(HWND mainWindow)
         {FVIRTKEY | FCONTROL, 'Z', controls::kUndo},
         {FVIRTKEY | FCONTROL, 'Y', controls::kRedo},
         {FVIRTKEY | FCONTROL | FSHIFT, 'Z', controls::kRedo},
+        {FVIRTKEY | FCONTROL, 'P', controls::kPrint},
     };
     const HACCEL keys = CreateAcceleratorTableW(shortcuts, static_cast<int>(std::size(shortcuts)));
     MSG message;

@@ -4,6 +4,7 @@
 #include "raster/PixelRect.h"
 #include "win32/DialogFont.h"
 #include "win32/DialogKeys.h"
+#include "win32/Dpi.h"
 #include "win32/Resources.h"
 #include "win32/Text.h"
 #include "win32/WindowProc.h"
@@ -24,15 +25,19 @@ constexpr COLORREF kLinkColour = 0x00C00000;
 constexpr COLORREF kLineColour = 0x00808080;
 enum ControlId { kLabel1 = 301, kLabel4 = 304 };
 
-// The bitmap at the box's top-left corner, cut at the box's edges.
-void drawInBox(HDC dc, HBITMAP bitmap, const PixelRect& box)
+// The bitmap at the box's top-left corner, cut at the box's edges; enlarged
+// pixel by pixel with the scale, as the box is.
+void drawInBox(HDC dc, HBITMAP bitmap, const PixelRect& box, const DisplayScale& scale)
 {
     BITMAP size{};
     if (!bitmap || !GetObjectW(bitmap, sizeof size, &size)) return;
     const HDC memory = CreateCompatibleDC(dc);
     const HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(dc, box.left, box.top, std::min(box.width, static_cast<int>(size.bmWidth)),
-           std::min(box.height, static_cast<int>(size.bmHeight)), memory, 0, 0, SRCCOPY);
+    const int width = std::min(box.width, static_cast<int>(size.bmWidth));
+    const int height = std::min(box.height, static_cast<int>(size.bmHeight));
+    SetStretchBltMode(dc, COLORONCOLOR);
+    const PixelRect shown = scale.toDevice(PixelRect{box.left, box.top, width, height});
+    StretchBlt(dc, shown.left, shown.top, shown.width, shown.height, memory, 0, 0, width, height, SRCCOPY);
     SelectObject(memory, old);
     DeleteDC(memory);
 }
@@ -53,14 +58,14 @@ Win32AboutWindow::Win32AboutWindow(HINSTANCE instance, frmAbout& handlers, HICON
     windowClass.lpszClassName = kClassName;
     RegisterClassExW(&windowClass);  // fails harmlessly from the second dialog on
 
-    RECT outer{0, 0, kClientWidth, kClientHeight};
-    AdjustWindowRectEx(&outer, kStyle, FALSE, 0);
-    m_window = CreateWindowExW(0, kClassName, wideText(frmAbout::kCaption).c_str(), kStyle, 0, 0,
-                               outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr, instance, this);
+    m_window = CreateWindowExW(0, kClassName, wideText(frmAbout::kCaption).c_str(), kStyle, 0, 0, kClientWidth,
+                               kClientHeight, nullptr, nullptr, instance, this);
     if (!m_window) return;
+    m_scale = windowScale(m_window);
     m_logo = static_cast<HBITMAP>(LoadImageW(instance, MAKEINTRESOURCEW(IDB_LOGO), IMAGE_BITMAP, 0, 0, 0));
     m_maker = static_cast<HBITMAP>(LoadImageW(instance, MAKEINTRESOURCEW(IDB_MAKER), IMAGE_BITMAP, 0, 0, 0));
     createControls();
+    applyScale();
     giveDialogKeys(m_window);
 }
 
@@ -76,9 +81,9 @@ HWND Win32AboutWindow::createLabel(const char* text, int left, int top, int widt
 {
     DWORD style = WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX;
     if (id != -1) style |= SS_NOTIFY;
-    const HWND label = CreateWindowExW(0, WC_STATICW, wideText(text).c_str(), style, left, top, width, 17, m_window,
+    const HWND label = CreateWindowExW(0, WC_STATICW, wideText(text).c_str(), style, 0, 0, 0, 0, m_window,
                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), m_instance, nullptr);
-    useDialogFont(label, id == -1 ? dialogFont() : linkFont());
+    m_scaled.add(label, {left, top, width, 17}, id == -1 ? dialogFont : linkFont);
     return label;
 }
 
@@ -89,10 +94,23 @@ void Win32AboutWindow::createControls()
     m_label4 = createLabel(frmAbout::kMailAddress.c_str(), 102, 208, 113, kLabel4);  // 1523 twips: the nearest pixel
     createLabel("Get The Latest Updates at", 8, 224, 129, -1);
     m_label1 = createLabel(frmAbout::kWebAddress.c_str(), 137, 224, 105, kLabel1);
-    m_cmdOK = CreateWindowExW(0, WC_BUTTONW, L"OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 261, 216,
-                              52, 23, m_window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDOK)), m_instance,
-                              nullptr);
-    useDialogFont(m_cmdOK);
+    m_cmdOK = CreateWindowExW(0, WC_BUTTONW, L"OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 0, 0,
+                              0, m_window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDOK)), m_instance, nullptr);
+    m_scaled.add(m_cmdOK, {261, 216, 52, 23});
+}
+
+// The client area, the controls and their fonts at m_scale.
+void Win32AboutWindow::applyScale()
+{
+    RECT outer{};
+    RECT client{};
+    GetWindowRect(m_window, &outer);
+    GetClientRect(m_window, &client);
+    SetWindowPos(m_window, nullptr, 0, 0, outer.right - outer.left - client.right + m_scale.toDevice(kClientWidth),
+                 outer.bottom - outer.top - client.bottom + m_scale.toDevice(kClientHeight),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    m_scaled.place(m_scale);
+    InvalidateRect(m_window, nullptr, TRUE);
 }
 
 void Win32AboutWindow::showInFront()
@@ -114,19 +132,19 @@ int Win32AboutWindow::outerWidth() const
 {
     RECT outer{};
     GetWindowRect(m_window, &outer);
-    return outer.right - outer.left;
+    return m_scale.toUnits(outer.right - outer.left);
 }
 
 int Win32AboutWindow::outerHeight() const
 {
     RECT outer{};
     GetWindowRect(m_window, &outer);
-    return outer.bottom - outer.top;
+    return m_scale.toUnits(outer.bottom - outer.top);
 }
 
 void Win32AboutWindow::moveTo(int left, int top)
 {
-    SetWindowPos(m_window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(m_window, nullptr, m_scale.toDevice(left), m_scale.toDevice(top), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32AboutWindow::unloadOnce()
@@ -166,6 +184,14 @@ LRESULT Win32AboutWindow::handleMessage(HWND window, UINT message, WPARAM wParam
     case WM_PAINT:
         paint();
         return 0;
+    case WM_DPICHANGED: {
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+        m_scale = DisplayScale(LOWORD(wParam));
+        SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        applyScale();
+        return 0;
+    }
     case WM_ACTIVATE:
         if (LOWORD(wParam) != WA_INACTIVE) SetFocus(m_cmdOK);
         return 0;
@@ -190,14 +216,13 @@ void Win32AboutWindow::paint()
 {
     PAINTSTRUCT ps;
     const HDC dc = BeginPaint(m_window, &ps);
-    drawInBox(dc, m_logo, {8, 8, 305, 129});
-    drawInBox(dc, m_maker, {24, 152, 273, 33});
-    // As lines are drawn on Windows, the end point itself stays blank.
-    const HPEN pen = CreatePen(PS_SOLID, 1, kLineColour);
-    const HGDIOBJ old = SelectObject(dc, pen);
-    MoveToEx(dc, 6, 144, nullptr);
-    LineTo(dc, 312, 144);
-    SelectObject(dc, old);
-    DeleteObject(pen);
+    drawInBox(dc, m_logo, {8, 8, 305, 129}, m_scale);
+    drawInBox(dc, m_maker, {24, 152, 273, 33}, m_scale);
+    // The line from (6, 144) to (312, 144), its end point blank as Windows draws lines.
+    const PixelRect line = m_scale.toDevice(PixelRect{6, 144, 306, 1});
+    const RECT lineRect{line.left, line.top, line.right(), line.top + std::max(1, line.height)};
+    const HBRUSH brush = CreateSolidBrush(kLineColour);
+    FillRect(dc, &lineRect, brush);
+    DeleteObject(brush);
     EndPaint(m_window, &ps);
 }

@@ -3,11 +3,17 @@
 #include "app/Form1.h"
 #include "app/Layout.h"
 #include "win32/DialogKeys.h"
+#include "win32/Dpi.h"
 #include "win32/MainWindowControls.h"
 #include "win32/Resources.h"
 #include "win32/Text.h"
 #include "win32/Win32AboutWindow.h"
 #include "win32/WindowProc.h"
+
+#include <shellapi.h>
+
+#include <filesystem>
+#include <string>
 
 namespace {
 
@@ -20,7 +26,8 @@ Win32MainWindow::Win32MainWindow(HINSTANCE instance) : m_instance(instance)
 {
     CanvasView::registerClass(instance);
     FrameShape::registerClass(instance);
-    m_bigIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_WINDOW), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+    // The taskbar and Alt+Tab show the program's icon; the title bar keeps the window's own.
+    m_bigIcon = static_cast<HICON>(LoadImageW(instance, L"PINTARO", IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
     m_smallIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_WINDOW), IMAGE_ICON, 16, 16, 0));
 
     WNDCLASSEXW windowClass{};
@@ -37,8 +44,10 @@ Win32MainWindow::Win32MainWindow(HINSTANCE instance) : m_instance(instance)
     m_window = CreateWindowExW(0, kClassName, wideText(layout::kMainTitle).c_str(), kStyle, 0, 0, layout::kOuterWidth,
                                layout::kOuterHeight, nullptr, nullptr, instance, this);
     if (!m_window) return;
+    m_scale = windowScale(m_window);
     createControls();
     giveDialogKeys(m_window);
+    DragAcceptFiles(m_window, TRUE);
 }
 
 Win32MainWindow::~Win32MainWindow()
@@ -47,7 +56,6 @@ Win32MainWindow::~Win32MainWindow()
         forgetWindowOwner(m_window);
         DestroyWindow(m_window);
     }
-    for (HICON icon : m_buttonIcons) DestroyIcon(icon);
     DestroyIcon(m_bigIcon);
     DestroyIcon(m_smallIcon);
 }
@@ -69,16 +77,13 @@ LRESULT Win32MainWindow::handleMessage(HWND window, UINT message, WPARAM wParam,
     switch (message) {
     case WM_COMMAND:
         // Buttons' BN_CLICKED and the labels' STN_CLICKED are both 0; a
-        // shortcut key comes as 1, with no control.
-        if ((HIWORD(wParam) == 0 && lParam != 0) || (HIWORD(wParam) == 1 && lParam == 0)) command(LOWORD(wParam));
+        // shortcut key comes as 1, with no control. An owner-drawn button
+        // reports the second click of a double click as BN_DOUBLECLICKED,
+        // where a push button clicks twice.
+        if ((HIWORD(wParam) == 0 && lParam != 0) || (HIWORD(wParam) == 1 && lParam == 0)
+            || (HIWORD(wParam) == BN_DOUBLECLICKED && lParam != 0))
+            command(LOWORD(wParam));
         return 0;
-    case WM_DRAWITEM: {
-        // The coloured labels: their colour, or the window's until they have one.
-        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        const HBRUSH brush = m_backs.paint(item->hwndItem, item->hDC);
-        FillRect(item->hDC, &item->rcItem, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
-        return TRUE;
-    }
     case WM_CTLCOLORSTATIC: {
         const auto dc = reinterpret_cast<HDC>(wParam);
         if (const HBRUSH brush = m_backs.paint(reinterpret_cast<HWND>(lParam), dc))
@@ -87,6 +92,18 @@ LRESULT Win32MainWindow::handleMessage(HWND window, UINT message, WPARAM wParam,
         SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     }
+    case WM_DRAWITEM: {
+        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (m_pictureButtons.draw(item)) return TRUE;
+        if (item.CtlType != ODT_STATIC) break;
+        // The coloured labels: their colour, or the window's until they have one.
+        const HBRUSH brush = m_backs.paint(item.hwndItem, item.hDC);
+        FillRect(item.hDC, &item.rcItem, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
+        return TRUE;
+    }
+    case WM_DPICHANGED:
+        dpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE) {
             const HWND focus = GetFocus();
@@ -97,6 +114,9 @@ LRESULT Win32MainWindow::handleMessage(HWND window, UINT message, WPARAM wParam,
         return 0;
     case WM_SETFOCUS:
         restoreFocus();
+        return 0;
+    case WM_DROPFILES:
+        dropped(reinterpret_cast<HDROP>(wParam));
         return 0;
     case WM_DESTROY:
         takeDialogKeys(m_window);
@@ -124,6 +144,19 @@ void Win32MainWindow::activated()
     if (m_form) m_form->Form_Activate();
 }
 
+void Win32MainWindow::dropped(HDROP drop)
+{
+    std::vector<std::filesystem::path> files;
+    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < count; ++i) {
+        std::wstring name(DragQueryFileW(drop, i, nullptr, 0), L'\0');
+        if (!name.empty() && DragQueryFileW(drop, i, name.data(), static_cast<UINT>(name.size() + 1)) != 0)
+            files.emplace_back(name);
+    }
+    DragFinish(drop);
+    if (m_form && !files.empty()) m_form->ImportPages(files);
+}
+
 void Win32MainWindow::command(int id)
 {
     using namespace controls;
@@ -143,14 +176,10 @@ void Win32MainWindow::command(int id)
         case kCommand6: m_form->Command6_Click(); break;
         case kUndo: m_form->undo(); break;
         case kRedo: m_form->redo(); break;
+        case kPrint: m_form->PrintArtwork(); break;
         default: break;
         }
     }
-}
-
-void Win32MainWindow::placeOuter(int left, int top, int width, int height)
-{
-    SetWindowPos(m_window, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool Win32MainWindow::isVisible() const
@@ -181,11 +210,6 @@ void Win32MainWindow::setCurrentColourBack(Colour colour)
 void Win32MainWindow::setPencilSquareBack(int index, Colour colour)
 {
     m_backs.set(m_label3.at(static_cast<std::size_t>(index)), colour);
-}
-
-void Win32MainWindow::placeSelectionFrame(const PixelRect& place)
-{
-    m_shape1.place(place);
 }
 
 void Win32MainWindow::focusCanvas()

@@ -5,8 +5,12 @@
 #include "win32/CanvasView.h"
 #include "win32/FrameShape.h"
 #include "win32/LabelBacks.h"
+#include "win32/PictureButtons.h"
+#include "win32/ScaledControls.h"
 
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include <array>
 #include <vector>
@@ -30,6 +34,7 @@ public:
     bool attach(Form1& form);
     void show(int how);
 
+    // In layout units: device pixels at the window's dpi.
     void placeOuter(int left, int top, int width, int height) override;
     bool isVisible() const override;
     Colour backColour() const override;
@@ -55,11 +60,19 @@ private:
     void command(int id);
     void restoreFocus();
     void activated();
+    // Places every control, its font and the icons at m_scale.
+    void applyScale();
+    void dpiChanged(int dpi, const RECT& suggested);
+    // Files dropped on the window become pictures to colour.
+    void dropped(HDROP drop);
 
     HINSTANCE m_instance;
     HWND m_window = nullptr;
     Form1* m_form = nullptr;
     HWND m_lastFocus = nullptr;  // given back when the window is active again
+    DisplayScale m_scale;
+    ScaledControls m_scaled;     // every control placed by its layout units
+    PixelRect m_shape1Place;     // in units
 
     // Controls, named as on the form they model.
     CanvasView m_picture1;
@@ -78,7 +91,7 @@ private:
     HWND m_toolTips = nullptr;
 
     LabelBacks m_backs;
-    std::vector<HICON> m_buttonIcons;
+    PictureButtons m_pictureButtons;
     HICON m_bigIcon = nullptr;
     HICON m_smallIcon = nullptr;
 };

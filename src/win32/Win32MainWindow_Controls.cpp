@@ -1,5 +1,5 @@
-// The main window's controls: made at the layout's places, in Tab order,
-// the frames over them all, with their tooltips.
+// The main window's controls: made in Tab order, the frames over them all,
+// with their tooltips, then placed at the window's scale.
 #include "win32/Win32MainWindow.h"
 
 #include "app/Layout.h"
@@ -10,6 +10,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -29,15 +30,17 @@ constexpr DWORD kColourLabel = kChild | WS_BORDER | SS_NOTIFY | SS_OWNERDRAW;
 HWND Win32MainWindow::createControl(const wchar_t* windowClass, const char* text, DWORD style, const PixelRect& place,
                                     int id)
 {
-    const HWND control = CreateWindowExW(0, windowClass, wideText(text ? text : "").c_str(), style, place.left,
-                                         place.top, place.width, place.height, m_window,
-                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), m_instance, nullptr);
-    useDialogFont(control);
+    // Placed, with its font, by applyScale.
+    const HWND control = CreateWindowExW(0, windowClass, wideText(text ? text : "").c_str(), style, 0, 0, 0, 0,
+                                         m_window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), m_instance,
+                                         nullptr);
+    m_scaled.add(control, place);
     return control;
 }
 
-// A one-line caption on one line, whatever the font: measured, and given
-// room for it; a static centring its text vertically draws a single line.
+// A one-line caption on one line, whatever the font: measured at the
+// window's dpi, and given room for it in units; a static centring its text
+// vertically draws a single line.
 HWND Win32MainWindow::createCaption(const layout::Control& caption)
 {
     if (!layout::isOneLine(caption))
@@ -45,31 +48,30 @@ HWND Win32MainWindow::createCaption(const layout::Control& caption)
     const std::wstring text = wideText(caption.caption);
     SIZE size{};
     const HDC dc = GetDC(m_window);
-    const HGDIOBJ old = SelectObject(dc, dialogFont());
+    const HGDIOBJ old = SelectObject(dc, dialogFont(m_scale.dpi()));
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
     SelectObject(dc, old);
     ReleaseDC(m_window, dc);
-    PixelRect place = layout::oneLinePlace(caption.place, static_cast<int>(size.cx));
+    const auto units = [this](LONG device) {
+        return static_cast<int>((device * DisplayScale::kBaseDpi + m_scale.dpi() - 1) / m_scale.dpi());
+    };
+    PixelRect place = layout::oneLinePlace(caption.place, units(size.cx));
     // As high as the text, so the line keeps to the label's top.
-    if (size.cy > 0 && size.cy < place.height) place.height = static_cast<int>(size.cy);
+    if (size.cy > 0) place.height = std::min(place.height, units(size.cy));
     return createControl(WC_STATICW, caption.caption, kChild | SS_CENTER | SS_NOPREFIX | SS_CENTERIMAGE, place, -1);
 }
 
-// The icon's name, the tooltip, is the button's text, which a button that
-// shows an icon does not draw.
+// The button's text is its name, its tooltip; the button draws only its icon.
 HWND Win32MainWindow::createPictureButton(const PixelRect& place, int id, int icon, const char* name)
 {
-    const HWND button = createControl(WC_BUTTONW, name, kButton | BS_ICON, place, id);
-    // Centred by the button; Windows greys it while the button is disabled.
-    const auto image = static_cast<HICON>(LoadImageW(m_instance, MAKEINTRESOURCEW(icon), IMAGE_ICON, 32, 32, 0));
-    SendMessageW(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(image));
-    m_buttonIcons.push_back(image);
+    const HWND button = createControl(WC_BUTTONW, name, kButton | BS_OWNERDRAW, place, id);
+    m_pictureButtons.add(button, icon, icon + IDI_GREYED_AFTER);
     return button;
 }
 
 void Win32MainWindow::createControls()
 {
-    m_picture1.create(m_window, m_instance, layout::kPicture1.place, kPicture1);
+    m_picture1.create(m_window, m_instance, kPicture1);
 
     for (std::size_t i = 0; i < m_captions.size(); ++i) m_captions[i] = createCaption(layout::kCaptions[i]);
     for (int i = 0; i < 9; ++i) {
@@ -99,9 +101,10 @@ void Win32MainWindow::createControls()
     m_command6 = createControl(WC_BUTTONW, layout::kCommand6.caption, kButton, layout::kCommand6.place, kCommand6);
 
     // Frames last, so their outlines lie over the controls they group.
-    for (std::size_t i = 0; i < m_groupFrames.size(); ++i)
-        m_groupFrames[i].create(m_window, m_instance, layout::kGroupFrames[i].place, 1);
-    m_shape1.create(m_window, m_instance, layout::kShape1, layout::kShape1Width);
+    for (FrameShape& frame : m_groupFrames) frame.create(m_window, m_instance);
+    m_shape1.create(m_window, m_instance);
+    m_shape1Place = layout::kShape1;
+    applyScale();
 
     orderWindows();
     addToolTips();

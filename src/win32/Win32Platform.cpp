@@ -1,11 +1,12 @@
 #include "win32/Win32Platform.h"
 
+#include "win32/Dpi.h"
 #include "win32/Text.h"
+#include "win32/WicImageDecoder.h"
 
-#include <cderr.h>
 #include <commdlg.h>
-#include <objbase.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <vector>
@@ -22,38 +23,7 @@ COLORREF g_customColours[16] = {0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF
 // Room for any path the file dialogs give, long ones included.
 constexpr std::size_t kFileNameRoom = 32768;
 
-// The dialogs' and the shell's libraries are loaded at their first use:
-// imported, they and the libraries they pull in would slow every start-up.
-// Once loaded they stay for the run. Nullptr when missing.
-template <typename Function>
-Function systemFunction(const wchar_t* library, const char* name)
-{
-    const HMODULE module = LoadLibraryW(library);
-    if (!module) return nullptr;
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
-DWORD dialogError()
-{
-    static const auto function = systemFunction<decltype(&CommDlgExtendedError)>(L"comdlg32.dll", "CommDlgExtendedError");
-    return function ? function() : CDERR_INITIALIZATION;
-}
-
 }  // namespace
-
-Win32Platform::~Win32Platform()
-{
-    if (!m_comStarted) return;
-    if (const auto stop = systemFunction<decltype(&CoUninitialize)>(L"ole32.dll", "CoUninitialize")) stop();
-}
-
-void Win32Platform::useCom()
-{
-    if (m_comTried) return;
-    m_comTried = true;
-    const auto start = systemFunction<decltype(&CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
-    m_comStarted = start && SUCCEEDED(start(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
-}
 
 std::wstring Win32Platform::dialogFilter(const std::string& filter)
 {
@@ -65,7 +35,6 @@ std::wstring Win32Platform::dialogFilter(const std::string& filter)
 
 void Win32Platform::showCommonDialog(DialogAction action, CommonDialogState& state)
 {
-    useCom();
     if (action == DialogAction::Color)
         chooseColour(state);
     else
@@ -100,12 +69,9 @@ void Win32Platform::chooseFile(DialogAction action, CommonDialogState& state)
     // Nothing asks about overwriting or demands that the file exist: the
     // program itself asks, and refuses what it cannot open, in its own words.
     dialog.Flags = state.flags | OFN_EXPLORER | OFN_NOCHANGEDIR;
-    static const auto open = systemFunction<decltype(&GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW");
-    static const auto save = systemFunction<decltype(&GetSaveFileNameW)>(L"comdlg32.dll", "GetSaveFileNameW");
-    const auto show = action == DialogAction::Open ? open : save;
-    const BOOL chosen = show ? show(&dialog) : FALSE;
+    const BOOL chosen = action == DialogAction::Open ? GetOpenFileNameW(&dialog) : GetSaveFileNameW(&dialog);
     state.fileName = chosen ? std::filesystem::path(std::wstring(name.data())) : std::filesystem::path();
-    if (!chosen && (!show || dialogError() != 0))
+    if (!chosen && CommDlgExtendedError() != 0)
         messageBox("The File Dialog Could Not Be Shown", kErrorTitle, MessageIcon::Critical, MessageButtons::Ok);
 }
 
@@ -117,9 +83,8 @@ void Win32Platform::chooseColour(CommonDialogState& state)
     dialog.rgbResult = state.colour;  // a COLORREF is 0x00BBGGRR too
     dialog.lpCustColors = g_customColours;
     dialog.Flags = state.flags | CC_RGBINIT;
-    static const auto show = systemFunction<decltype(&ChooseColorW)>(L"comdlg32.dll", "ChooseColorW");
-    if (show && show(&dialog)) state.colour = dialog.rgbResult & 0x00FFFFFF;
-    else if (!show || dialogError() != 0)
+    if (ChooseColorW(&dialog)) state.colour = dialog.rgbResult & 0x00FFFFFF;
+    else if (CommDlgExtendedError() != 0)
         messageBox("The Color Dialog Could Not Be Shown", kErrorTitle, MessageIcon::Critical, MessageButtons::Ok);
 }
 
@@ -139,14 +104,13 @@ MessageAnswer Win32Platform::messageBox(const std::string& text, const std::stri
 
 void Win32Platform::openUrl(const std::string& url)
 {
-    useCom();
-    static const auto execute = systemFunction<decltype(&ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
-    if (execute) execute(nullptr, nullptr, wideText(url).c_str(), nullptr, L"C:\\", SW_SHOWNORMAL);
+    ShellExecuteW(nullptr, nullptr, wideText(url).c_str(), nullptr, L"C:\\", SW_SHOWNORMAL);
 }
 
 ScreenSize Win32Platform::screenSize()
 {
-    return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    const DisplayScale scale = windowScale(m_owner);
+    return {scale.toUnits(GetSystemMetrics(SM_CXSCREEN)), scale.toUnits(GetSystemMetrics(SM_CYSCREEN))};
 }
 
 std::filesystem::path Win32Platform::programFolder()
@@ -160,7 +124,26 @@ std::filesystem::path Win32Platform::programFolder()
     }
 }
 
+std::filesystem::path Win32Platform::userPicturesFolder()
+{
+    PWSTR folder = nullptr;
+    std::filesystem::path result;
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Pictures, 0, nullptr, &folder))) result = folder;
+    CoTaskMemFree(folder);  // owed even when the call fails
+    return result;
+}
+
 void Win32Platform::endProgram(int status)
 {
     ExitProcess(static_cast<UINT>(status));
+}
+
+DecodedImage Win32Platform::imageSize(const std::filesystem::path& file)
+{
+    return wicImageSize(file);
+}
+
+DecodedImage Win32Platform::decodeImage(const std::filesystem::path& file, int width, int height)
+{
+    return wicDecodeImage(file, width, height);
 }

@@ -10,11 +10,6 @@
 // ShellExecute, the screen metrics, the module's file name and ExitProcess.
 class Win32Platform : public Platform {
 public:
-    Win32Platform() = default;
-    Win32Platform(const Win32Platform&) = delete;
-    Win32Platform& operator=(const Win32Platform&) = delete;
-    ~Win32Platform() override;
-
     // The window the dialogs and message boxes belong to.
     void setOwner(HWND owner) { m_owner = owner; }
 
@@ -24,7 +19,11 @@ public:
     void openUrl(const std::string& url) override;
     ScreenSize screenSize() override;
     std::filesystem::path programFolder() override;
+    std::filesystem::path userPicturesFolder() override;
     void endProgram(int status) override;
+    PrintResult printImage(const CanvasImage& image) override;
+    DecodedImage imageSize(const std::filesystem::path& file) override;
+    DecodedImage decodeImage(const std::filesystem::path& file, int width, int height) override;
 
     // "BMP Files|*.bmp|All Files|*.*" as the file dialogs take it: each bar
     // a NUL, and one more NUL at the end.
@@ -39,11 +38,6 @@ public:
 private:
     void chooseFile(DialogAction action, CommonDialogState& state);
     void chooseColour(CommonDialogState& state);
-    // Before the first dialog or ShellExecute, which may load shell
-    // extensions that want COM; not at start-up, which it would slow.
-    void useCom();
 
     HWND m_owner = nullptr;
-    bool m_comTried = false;
-    bool m_comStarted = false;
 };

@@ -6,9 +6,16 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <objbase.h>
+#include <shellapi.h>
+
+#include <filesystem>
+#include <vector>
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
 {
+    // The file dialogs and ShellExecute may load shell extensions, which want COM.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
 
@@ -26,5 +33,15 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
     }
     if (!form.Form_Load()) return 1;
     window.show(show);
-    return runMessageLoop(window.handle());
+    // Pictures named on the command line: what dropping files on the
+    // program's icon, or "Open with", gives too.
+    int count = 0;
+    if (LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count)) {
+        const std::vector<std::filesystem::path> pages(arguments + (count > 0 ? 1 : 0), arguments + count);
+        LocalFree(arguments);
+        if (!pages.empty()) form.ImportPages(pages);
+    }
+    const int status = runMessageLoop(window.handle());
+    if (SUCCEEDED(com)) CoUninitialize();
+    return status;
 }

@@ -176,6 +176,17 @@ TEST_F(SaveArtworkTest, NonEmptyFileIsReplacedOnlyAfterYes)
     EXPECT_TRUE(platform.allAnswersUsed());
 }
 
+TEST_F(SaveArtworkTest, OneByteIsAlreadyNotEmpty)
+{
+    const fs::path file = path("one.bmp");
+    ASSERT_TRUE(writeFile(file, std::string("x")));
+    platform.answerMessage(MessageAnswer::No);
+    save(file);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    expectOverwriteQuestion(0);
+    EXPECT_EQ(readAll(file), bmp::Bytes{'x'});
+}
+
 TEST_F(SaveArtworkTest, SavingTwiceToOneNameAsksTheSecondTime)
 {
     const fs::path file = path("twice.bmp");

@@ -1,3 +1,6 @@
+#include "BmpWriter.h"
+#include "Pictures.h"
+#include "bitmap/Module1.h"
 #include "raster/CanvasImage.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -30,8 +34,10 @@ std::vector<std::string> shippedPictures() {
     return names;
 }
 
+fs::path shippedPath(const std::string& name) { return fs::path(PINTARO_SOURCE_DIR) / "pics" / name; }
+
 std::vector<std::uint8_t> readBytes(const std::string& name) {
-    std::ifstream file(fs::path(PINTARO_SOURCE_DIR) / "pics" / name, std::ios::binary);
+    std::ifstream file(shippedPath(name), std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
@@ -60,43 +66,88 @@ public:
     bool at(int x, int y) const { return m_ink[index(x, y)]; }
     std::size_t count() const { return static_cast<std::size_t>(std::count(m_ink.begin(), m_ink.end(), true)); }
 
-    // Sizes of the white areas a 4-connected flood fill would colour.
-    std::vector<std::size_t> areaSizes() const {
+    // Numbers the white areas a 4-connected flood fill would colour, from 1;
+    // ink is 0. The sizes of the areas come back too.
+    std::vector<std::size_t> areas(std::vector<std::size_t>* sizes = nullptr) const {
+        std::vector<std::size_t> label(m_ink.size(), 0);
         std::vector<bool> seen(m_ink);
-        std::vector<std::size_t> sizes;
         std::vector<std::pair<int, int>> todo;
+        std::size_t next = 0;
         for (int sy = 0; sy < kHeight; ++sy) {
             for (int sx = 0; sx < kWidth; ++sx) {
                 if (seen[index(sx, sy)])
                     continue;
+                ++next;
                 std::size_t size = 0;
                 todo.assign(1, {sx, sy});
                 seen[index(sx, sy)] = true;
                 while (!todo.empty()) {
                     const auto [x, y] = todo.back();
                     todo.pop_back();
+                    label[index(x, y)] = next;
                     ++size;
-                    const std::pair<int, int> next[] = {{x - 1, y}, {x + 1, y}, {x, y - 1}, {x, y + 1}};
-                    for (const auto& [nx, ny] : next) {
+                    const std::pair<int, int> near[] = {{x - 1, y}, {x + 1, y}, {x, y - 1}, {x, y + 1}};
+                    for (const auto& [nx, ny] : near) {
                         if (nx >= 0 && ny >= 0 && nx < kWidth && ny < kHeight && !seen[index(nx, ny)]) {
                             seen[index(nx, ny)] = true;
                             todo.push_back({nx, ny});
                         }
                     }
                 }
-                sizes.push_back(size);
+                if (sizes)
+                    sizes->push_back(size);
             }
         }
+        return label;
+    }
+    std::vector<std::size_t> areaSizes() const {
+        std::vector<std::size_t> sizes;
+        areas(&sizes);
         return sizes;
     }
+    std::size_t differences(const Ink& other) const {
+        std::size_t n = 0;
+        for (std::size_t k = 0; k < m_ink.size(); ++k)
+            n += m_ink[k] != other.m_ink[k];
+        return n;
+    }
+    static std::size_t index(int x, int y) { return static_cast<std::size_t>(y) * kWidth + x; }
 
 private:
-    static std::size_t index(int x, int y) { return static_cast<std::size_t>(y) * kWidth + x; }
     std::vector<bool> m_ink;
 };
 
-TEST(ShippedPictures, AtLeastTwelveToChooseFrom) {
-    EXPECT_GE(shippedPictures().size(), 12u);
+std::vector<std::string> drawnPictures() {
+    std::vector<std::string> names;
+    for (const Picture& picture : allPictures())
+        names.push_back(picture.fileName);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+const Picture& drawn(const std::string& name) {
+    for (const Picture& picture : allPictures())
+        if (name == picture.fileName)
+            return picture;
+    throw std::out_of_range(name);
+}
+
+// A season of colouring: enough that a child colouring every day does not
+// run out within weeks. Everything shipped is drawn by picgen.
+TEST(ShippedPictures, ASeasonOfPicturesAllDrawnByPicgen) {
+    EXPECT_GE(shippedPictures().size(), 36u);
+    EXPECT_EQ(shippedPictures(), drawnPictures());
+}
+
+// Two pictures that differ in only a few pixels would be one picture twice.
+TEST(ShippedPictures, NoTwoAlike) {
+    std::vector<Ink> inks;
+    for (const std::string& name : shippedPictures())
+        inks.emplace_back(readBytes(name));
+    for (std::size_t i = 0; i < inks.size(); ++i)
+        for (std::size_t j = i + 1; j < inks.size(); ++j)
+            EXPECT_GT(inks[i].differences(inks[j]), static_cast<std::size_t>(kWidth) * kHeight / 20)
+                << shippedPictures()[i] << " and " << shippedPictures()[j];
 }
 
 class ShippedPicture : public testing::TestWithParam<std::string> {
@@ -108,7 +159,12 @@ protected:
     std::vector<std::uint8_t> m_bytes;
 };
 
+TEST_P(ShippedPicture, RedrawingGivesTheSameBytes) {
+    EXPECT_TRUE(encodeBmp(finished(drawn(GetParam()))) == m_bytes) << "run picgen pics/";
+}
+
 TEST_P(ShippedPicture, IsAnUncompressedOneBitBitmapThatFitsTheCanvas) {
+    EXPECT_FALSE(Module1::CheckBitmapFile(shippedPath(GetParam()))) << "refused by the program's own check";
     EXPECT_EQ(m_bytes[0], 'B');
     EXPECT_EQ(m_bytes[1], 'M');
     EXPECT_EQ(le(m_bytes, 2, 4), m_bytes.size()) << "bfSize";
@@ -175,6 +231,21 @@ TEST_P(ShippedPicture, FramedOnThreeSidesWithAWhiteTopRow) {
     }
 }
 
+// A fill from any declared point stays out of every other's area: the
+// outlines around the things a child means to colour are closed.
+TEST_P(ShippedPicture, DeclaredPointsLieInSeparateAreas) {
+    const std::vector<Point>& apart = drawn(GetParam()).apart;
+    ASSERT_GE(apart.size(), 3u);
+    const std::vector<std::size_t> area = Ink(m_bytes).areas();
+    std::vector<std::size_t> seen;
+    for (const Point& p : apart) {
+        const std::size_t a = area.at(Ink::index(static_cast<int>(p.x), static_cast<int>(p.y)));
+        EXPECT_NE(a, 0u) << "ink at " << p.x << "," << p.y;
+        EXPECT_EQ(std::count(seen.begin(), seen.end(), a), 0) << p.x << "," << p.y << " joins an earlier point";
+        seen.push_back(a);
+    }
+}
+
 // The canvas as opening shows a picture: the loader's rows one lower, and row
 // 0 redrawn from the file's top row with set bits black.
 CanvasImage openedOnCanvas(const Ink& ink) {
@@ -226,6 +297,6 @@ std::string testName(const testing::TestParamInfo<std::string>& info) {
     return name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Pics, ShippedPicture, testing::ValuesIn(shippedPictures()), testName);
+INSTANTIATE_TEST_SUITE_P(Pics, ShippedPicture, testing::ValuesIn(drawnPictures()), testName);
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "Ico.h"
+#include "Variants.h"
 #include "Xpm.h"
 
 #include <QBuffer>
@@ -8,6 +9,8 @@
 #include <QImageReader>
 
 #include <gtest/gtest.h>
+
+#include <set>
 
 namespace {
 
@@ -26,7 +29,7 @@ PixelArt readArt(const char* name)
 QByteArray toIco(const std::vector<PixelArt>& arts)
 {
     std::string error;
-    const std::optional<std::vector<std::uint8_t>> ico = encodeIco(arts, error);
+    const std::optional<std::vector<std::uint8_t>> ico = encodeIco({arts.begin(), arts.end()}, error);
     EXPECT_TRUE(ico) << error;
     return ico ? QByteArray(reinterpret_cast<const char*>(ico->data()), static_cast<int>(ico->size())) : QByteArray();
 }
@@ -98,6 +101,73 @@ TEST(IconConversion, RefusesArtThatOverflowsSixteenColoursCountingBlackForTransp
     art.pixels[15] = 0xFFFFFFFFu;
     EXPECT_FALSE(encodeIco({art}, error));
     EXPECT_FALSE(error.empty());
+}
+
+TEST(IconConversion, KeepsPngFilesWholeAtAnySizeUpTo256)
+{
+    std::vector<IconImage> images;
+    std::vector<QImage> expected;
+    for (int size : {24, 256}) {
+        QImage image(size, size, QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        for (int y = 0; y < size / 2; ++y)
+            for (int x = y; x < size; ++x) image.setPixel(x, y, qRgb(255, x, y));
+        QByteArray png;
+        QBuffer out(&png);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly) && image.save(&out, "PNG"));
+        images.push_back(PngImage{{png.begin(), png.end()}});
+        expected.push_back(image);
+    }
+    std::string error;
+    const std::optional<std::vector<std::uint8_t>> ico = encodeIco(images, error);
+    ASSERT_TRUE(ico) << error;
+    EXPECT_EQ((*ico)[6 + 16], 0);  // 256 is written as 0
+    EXPECT_EQ((*ico)[6 + 16 + 6], 32);
+    QBuffer buffer;
+    buffer.setData(QByteArray(reinterpret_cast<const char*>(ico->data()), static_cast<int>(ico->size())));
+    QImageReader reader(&buffer, "ico");
+    ASSERT_EQ(reader.imageCount(), 2);
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_TRUE(reader.jumpToImage(i));
+        expectSamePixels(expected[static_cast<std::size_t>(i)], reader.read().convertToFormat(QImage::Format_ARGB32),
+                         "png");
+    }
+
+    images.push_back(PngImage{{'G', 'I', 'F', '8', '9', 'a'}});
+    EXPECT_FALSE(encodeIco(images, error));
+    EXPECT_EQ(error, "not a PNG file");
+}
+
+// A disabled button shows its icon greyed, not a grey square: the same
+// transparent pixels, and the art's colours kept apart as greys, so its
+// inner lines still show. The doubled art decodes as Qt enlarges the XPM.
+TEST(IconConversion, GreyedArtKeepsTheShapeAndDoubledArtStaysSharp)
+{
+    const PixelArt art = readArt("floppy.xpm");
+    const PixelArt grey = greyed(art);
+    ASSERT_EQ(grey.pixels.size(), art.pixels.size());
+    std::set<std::uint32_t> colours;
+    std::set<std::uint32_t> greys;
+    for (std::size_t i = 0; i < art.pixels.size(); ++i) {
+        ASSERT_EQ(grey.pixels[i] == kTransparent, art.pixels[i] == kTransparent) << "pixel " << i;
+        if (art.pixels[i] == kTransparent) continue;
+        const QRgb g = grey.pixels[i];
+        EXPECT_TRUE(qRed(g) == qGreen(g) && qGreen(g) == qBlue(g) && qRed(g) >= 0x80) << "pixel " << i;
+        colours.insert(art.pixels[i]);
+        greys.insert(g);
+    }
+    EXPECT_EQ(greys.size(), colours.size());
+
+    const QByteArray ico = toIco({grey, enlarged(grey, 2)});
+    QBuffer buffer;
+    buffer.setData(ico);
+    QImageReader reader(&buffer, "ico");
+    ASSERT_EQ(reader.imageCount(), 2);
+    ASSERT_TRUE(reader.jumpToImage(0));
+    const QImage small = reader.read().convertToFormat(QImage::Format_ARGB32);
+    ASSERT_TRUE(reader.jumpToImage(1));
+    expectSamePixels(small.scaled(64, 64, Qt::IgnoreAspectRatio, Qt::FastTransformation),
+                     reader.read().convertToFormat(QImage::Format_ARGB32), "floppy doubled");
 }
 
 } // namespace

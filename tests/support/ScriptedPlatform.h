@@ -5,6 +5,7 @@
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -39,7 +40,16 @@ public:
     void openUrl(const std::string& url) override { urls.push_back(url); }
     ScreenSize screenSize() override { return screen; }
     std::filesystem::path programFolder() override { return folder; }
+    std::filesystem::path userPicturesFolder() override { return pictures; }
     void endProgram(int status) override { endStatuses.push_back(status); }
+    // Answers with `printAnswer`; records which image it was given.
+    PrintResult printImage(const CanvasImage& image) override
+    {
+        printed.push_back(&image);
+        return printAnswer;
+    }
+    DecodedImage imageSize(const std::filesystem::path& file) override;
+    DecodedImage decodeImage(const std::filesystem::path& file, int width, int height) override;
 
     bool allAnswersUsed() const
     {
@@ -48,10 +58,29 @@ public:
 
     ScreenSize screen{1024, 768};
     std::filesystem::path folder = "/opt/pintaro";
+    std::filesystem::path pictures;
     std::vector<DialogRequest> dialogs;
     std::vector<MessageRequest> messages;
     std::vector<std::string> urls;
     std::vector<int> endStatuses;
+    PrintResult printAnswer{PrintOutcome::Cancelled, {}};
+    std::vector<const CanvasImage*> printed;
+
+    // The images the decoder knows, by path: an image's header problem, or
+    // its pixels, served at any size asked by picking the nearest; with
+    // `atDecode` the header reads and the decoding fails. Other paths are
+    // no images.
+    struct ScriptedImage {
+        DecodedImage image;
+        ImageProblem atDecode = ImageProblem::None;
+    };
+    std::map<std::filesystem::path, ScriptedImage> images;
+    struct DecodeRequest {
+        std::filesystem::path file;
+        int width;
+        int height;
+    };
+    std::vector<DecodeRequest> decodes;
 
 private:
     std::deque<std::filesystem::path> m_fileAnswers;

@@ -5,10 +5,6 @@
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-
-double radians(double degrees) { return degrees * kPi / 180; }
-
 int stepsFor(double length) { return std::max(8, static_cast<int>(std::ceil(length))); }
 
 double distance(Point a, Point b) { return std::hypot(b.x - a.x, b.y - a.y); }

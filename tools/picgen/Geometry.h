@@ -11,6 +11,9 @@ struct Point {
 
 using Points = std::vector<Point>;
 
+inline constexpr double kPi = 3.14159265358979323846;
+inline constexpr double radians(double degrees) { return degrees * kPi / 180; }
+
 // Flattened outlines, fine enough that no segment is longer than about a pixel.
 Points ellipse(double cx, double cy, double rx, double ry, double rotation = 0);
 Points circle(double cx, double cy, double r);

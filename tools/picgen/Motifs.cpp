@@ -2,12 +2,6 @@
 
 #include <cmath>
 
-namespace {
-
-constexpr double kPi = 3.14159265358979323846;
-
-}  // namespace
-
 void drawSun(Page& page, double cx, double cy, double r) {
     for (int i = 0; i < 12; ++i) {
         const double a = 2 * kPi * i / 12 + kPi / 12;
@@ -62,4 +56,30 @@ void drawWaves(Page& page, double y, double amplitude, double wavelength, double
     for (double x = x0; x <= x1; x += 1)
         line.push_back({x, y + amplitude * std::sin(2 * kPi * (x - x0) / wavelength)});
     page.stroke(line);
+}
+
+void drawWheel(Page& page, double cx, double cy, double r) {
+    const Points wheel = circle(cx, cy, r);
+    page.shape(wheel);
+    if (r > 26) {
+        page.strokeInside({{cx - r, cy}, {cx + r, cy}}, wheel);
+        page.strokeInside({{cx, cy - r}, {cx, cy + r}}, wheel);
+    }
+    page.blot(circle(cx, cy, r > 26 ? 8 : 6));
+}
+
+Points wavyGround(double y, double amplitude, double wavelength) {
+    Points out;
+    for (double x = -5; x <= 690; x += 1)
+        out.push_back({x, y + amplitude * std::sin(2 * kPi * x / wavelength)});
+    out.push_back({690, 560});
+    out.push_back({-5, 560});
+    return out;
+}
+
+void drawSeaweed(Page& page, double x, double height, double width) {
+    Points weed;
+    for (double t = 0; t <= 1; t += 0.01)
+        weed.push_back({x + 14 * std::sin(t * 9 + x), 500 - t * height});
+    page.shape(ribbon(weed, width, 6));
 }

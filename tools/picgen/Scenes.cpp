@@ -58,18 +58,14 @@ void drawSea(Page& page) {
     sand.push_back({0, 556});
 
     const double weedXs[] = {70, 130, 600, 640};
-    for (double wx : weedXs) {
-        Points weed;
-        for (double t = 0; t <= 1; t += 0.01)
-            weed.push_back({wx + 14 * std::sin(t * 9 + wx), 500 - t * (wx > 300 ? 300 : 250)});
-        page.shape(ribbon(weed, 24, 6));
-    }
+    for (double wx : weedXs)
+        drawSeaweed(page, wx, wx > 300 ? 300 : 250, 24);
     page.shape(scalloped(520, 470, 70, 40, 5, 0.15));
     page.shape(sand);
     page.shape(star(560, 505, 38, 17));
     page.shape(Path({230, 520}).arcTo(260, 520, 30, 180, 360));
     for (double a : {-150.0, -120.0, -90.0, -60.0, -30.0}) {
-        const double r = a * 3.14159265358979323846 / 180;
+        const double r = radians(a);
         page.stroke({{260, 520}, {260 + 29 * std::cos(r), 520 + 29 * std::sin(r)}});
     }
     drawCrab(page, 400, 508);

@@ -3,20 +3,6 @@
 
 #include <cmath>
 
-namespace {
-
-void drawWheel(Page& page, double cx, double cy, double r) {
-    const Points wheel = circle(cx, cy, r);
-    page.shape(wheel);
-    if (r > 26) {
-        page.strokeInside({{cx - r, cy}, {cx + r, cy}}, wheel);
-        page.strokeInside({{cx, cy - r}, {cx, cy + r}}, wheel);
-    }
-    page.blot(circle(cx, cy, r > 26 ? 8 : 6));
-}
-
-}  // namespace
-
 void drawTrain(Page& page) {
     drawSun(page, 80, 80, 38);
     page.shape(Path({0, 360}).quadTo({150, 250}, {330, 360}));
@@ -71,7 +57,7 @@ void drawSailingBoat(Page& page) {
     page.shape(Path({500, 362}).cubicTo({540, 320}, {640, 310}, {700, 340}).lineTo({700, 362}));
     page.shape(ribbon(quad({600, 330}, {610, 270}, {590, 220}), 16, 10));
     for (double a : {-150.0, -100.0, -50.0, 10.0}) {
-        const double r = a * 3.14159265358979323846 / 180;
+        const double r = radians(a);
         page.shape(leaf({590, 222}, {590 + 62 * std::cos(r), 235 + 55 * std::sin(r) + 25}, 14));
     }
 

@@ -1,6 +1,7 @@
 #include "Ico.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -29,8 +30,12 @@ std::uint32_t rowBytes(int width, int bitsPerPixel)
 }
 
 struct Image {
+    int width = 0;
+    int height = 0;
+    std::uint8_t colours = 0;  // 0 for more than 256
+    std::uint16_t bitsPerPixel = 0;
     std::vector<std::uint32_t> palette;
-    std::vector<std::uint8_t> bytes;  // info header, palette, colour rows, mask rows
+    std::vector<std::uint8_t> bytes;  // info header, palette, colour rows, mask rows; or the PNG file
 };
 
 // Transparent pixels must draw black in the colour image, so that the screen
@@ -57,7 +62,7 @@ std::optional<Image> encodeImage(const PixelArt& art, std::string& error)
         error = "an icon is 1 to 256 pixels on a side";
         return std::nullopt;
     }
-    Image image;
+    Image image{art.width, art.height, kPaletteSize, 4, {}, {}};
     if (!buildPalette(art, image.palette, error))
         return std::nullopt;
 
@@ -100,17 +105,43 @@ std::optional<Image> encodeImage(const PixelArt& art, std::string& error)
     return image;
 }
 
+std::uint32_t bigEndian32(const std::vector<std::uint8_t>& bytes, std::size_t at)
+{
+    return std::uint32_t{bytes[at]} << 24 | std::uint32_t{bytes[at + 1]} << 16 | std::uint32_t{bytes[at + 2]} << 8
+           | bytes[at + 3];
+}
+
+// The size comes from the header chunk, which a PNG file must begin with.
+std::optional<Image> pngImage(const PngImage& png, std::string& error)
+{
+    static const std::uint8_t kStart[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
+    const std::vector<std::uint8_t>& bytes = png.bytes;
+    if (bytes.size() < sizeof kStart + 8 || !std::equal(std::begin(kStart), std::end(kStart), bytes.begin())) {
+        error = "not a PNG file";
+        return std::nullopt;
+    }
+    const std::uint32_t width = bigEndian32(bytes, 16);
+    const std::uint32_t height = bigEndian32(bytes, 20);
+    if (width < 1 || height < 1 || width > 256 || height > 256) {
+        error = "an icon is 1 to 256 pixels on a side";
+        return std::nullopt;
+    }
+    return Image{static_cast<int>(width), static_cast<int>(height), 0, 32, {}, bytes};
+}
+
 }  // namespace
 
-std::optional<std::vector<std::uint8_t>> encodeIco(const std::vector<PixelArt>& arts, std::string& error)
+std::optional<std::vector<std::uint8_t>> encodeIco(const std::vector<IconImage>& sources, std::string& error)
 {
-    if (arts.empty() || arts.size() > 0xFFFF) {
+    if (sources.empty() || sources.size() > 0xFFFF) {
         error = "an icon file holds 1 to 65535 images";
         return std::nullopt;
     }
     std::vector<Image> images;
-    for (const PixelArt& art : arts) {
-        std::optional<Image> image = encodeImage(art, error);
+    for (const IconImage& source : sources) {
+        std::optional<Image> image = std::holds_alternative<PixelArt>(source)
+                                         ? encodeImage(std::get<PixelArt>(source), error)
+                                         : pngImage(std::get<PngImage>(source), error);
         if (!image)
             return std::nullopt;
         images.push_back(std::move(*image));
@@ -121,14 +152,14 @@ std::optional<std::vector<std::uint8_t>> encodeIco(const std::vector<PixelArt>& 
     put16(out, 1);  // an icon, not a cursor
     put16(out, static_cast<std::uint32_t>(images.size()));
     auto offset = static_cast<std::uint32_t>(kDirectoryBytes + kEntryBytes * images.size());
-    for (std::size_t i = 0; i < images.size(); ++i) {
-        const auto size = static_cast<std::uint32_t>(images[i].bytes.size());
-        out.push_back(static_cast<std::uint8_t>(arts[i].width));  // 256 is written as 0
-        out.push_back(static_cast<std::uint8_t>(arts[i].height));
-        out.push_back(kPaletteSize);
+    for (const Image& image : images) {
+        const auto size = static_cast<std::uint32_t>(image.bytes.size());
+        out.push_back(static_cast<std::uint8_t>(image.width));  // 256 is written as 0
+        out.push_back(static_cast<std::uint8_t>(image.height));
+        out.push_back(image.colours);
         out.push_back(0);
         put16(out, 1);
-        put16(out, 4);
+        put16(out, image.bitsPerPixel);
         put32(out, size);
         put32(out, offset);
         offset += size;

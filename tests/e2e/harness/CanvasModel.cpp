@@ -2,6 +2,8 @@
 
 #include "support/BmpBuilder.h"
 
+#include <QPainter>
+
 namespace e2e {
 
 Pixels openedOnCanvas(const Pixels& picture)
@@ -10,6 +12,15 @@ Pixels openedOnCanvas(const Pixels& picture)
     for (int y = 0; y < kCanvasHeight; ++y)
         for (int x = 0; x < kWidth; ++x) canvas.set(x, y, picture.at(x, y == 0 ? 0 : y - 1));
     return canvas;
+}
+
+Pixels enlarged(const Pixels& pixels, const DisplayScale& scale)
+{
+    const PixelRect device = scale.canvasToDevice({0, 0, pixels.width(), pixels.height()});
+    Pixels out(device.width, device.height, kWhite);
+    for (int y = 0; y < device.height; ++y)
+        for (int x = 0; x < device.width; ++x) out.set(x, y, pixels.at(scale.canvasPixelAt(x), scale.canvasPixelAt(y)));
+    return out;
 }
 
 Pixels outlinePicture()
@@ -24,6 +35,21 @@ Pixels outlinePicture()
     p.fill({680, 0, 5, 1}, kBlack);
     p.fill({300, kPictureHeight - 1, 100, 1}, kBlack);
     return p;
+}
+
+bool writeColouringPage(const QString& path, int scale)
+{
+    QImage page(2000 * scale, 1500 * scale, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    painter.scale(scale, scale);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 9));
+    painter.drawEllipse(QPointF(1000, 750), 520, 520);
+    painter.drawRoundedRect(QRectF(120, 140, 300, 420), 60, 60);
+    painter.drawLine(QPointF(100, 1400), QPointF(1900, 1300));
+    painter.end();
+    return page.save(path, "PNG");
 }
 
 void Pixels::floodFill(int x, int y, QRgb colour)

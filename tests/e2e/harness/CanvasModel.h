@@ -3,6 +3,8 @@
 // The pixels a test expects on the canvas or in a file, worked out from the
 // picture it gave the program and what the child did.
 
+#include "app/DisplayScale.h"
+
 #include <QImage>
 #include <QRect>
 #include <QString>
@@ -75,6 +77,10 @@ private:
     std::vector<QRgb> m_pixels;
 };
 
+// As a screen at this scale shows the pixels: each device pixel the pixel
+// under it, nothing blended.
+Pixels enlarged(const Pixels& pixels, const DisplayScale& scale);
+
 // Opening moves the picture down one row and draws its top row again above.
 Pixels openedOnCanvas(const Pixels& picture);
 
@@ -91,6 +97,10 @@ constexpr int kLineBottom = 500;
 Pixels outlinePicture();
 // The inside of an outline once opening has moved it down a row.
 inline QRect interiorOnCanvas(const QRect& frame) { return frame.translated(0, 1).adjusted(1, 1, -1, -1); }
+
+// A colouring page as parents find them: 2000 by 1500 times `scale`,
+// anti-aliased outlines on white, a circle around the middle of the page.
+bool writeColouringPage(const QString& path, int scale = 1);
 
 // Where `image`, read from `origin` on, differs from `expected`; empty when
 // nowhere.

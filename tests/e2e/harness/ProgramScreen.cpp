@@ -4,51 +4,86 @@
 
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QThread>
 
 namespace e2e {
 
-namespace {
+QPoint ProgramScreen::canvasPoint(int x, int y) const
+{
+    const PixelRect cell = m_scale.canvasToDevice(PixelRect::point(x, y));
+    return m_canvas + QPoint(cell.left + cell.width / 2, cell.top + cell.height / 2);
+}
 
-QPoint middle(const PixelRect& place) { return {place.left + place.width / 2, place.top + place.height / 2}; }
-QRect rect(const PixelRect& place) { return {place.left, place.top, place.width, place.height}; }
+QPoint ProgramScreen::client(QPoint layoutPoint) const
+{
+    return m_client + QPoint(m_scale.toDevice(layoutPoint.x()), m_scale.toDevice(layoutPoint.y()));
+}
 
-}  // namespace
+QRect ProgramScreen::onScreen(const PixelRect& layoutPlace) const
+{
+    const PixelRect device = m_scale.toDevice(layoutPlace);
+    return QRect(device.left, device.top, device.width, device.height).translated(m_client);
+}
 
-QPoint ProgramScreen::middleOf(const PixelRect& layoutPlace) const { return client(middle(layoutPlace)); }
+QPoint ProgramScreen::middleOf(const PixelRect& layoutPlace) const
+{
+    const QRect place = onScreen(layoutPlace);
+    return place.topLeft() + QPoint(place.width() / 2, place.height() / 2);
+}
 
 QPoint ProgramScreen::swatch(int index) const { return middleOf(layout::swatchPlace(index)); }
 
 QPoint ProgramScreen::toolButton(int index) const
 {
-    return client(middle(layout::kCommand3.at(static_cast<std::size_t>(index)).place));
+    return middleOf(layout::kCommand3.at(static_cast<std::size_t>(index)).place);
 }
 
 QRect ProgramScreen::toolButtonRect(int index) const
 {
-    return rect(layout::kCommand3.at(static_cast<std::size_t>(index)).place).translated(m_client);
+    return onScreen(layout::kCommand3.at(static_cast<std::size_t>(index)).place);
 }
 
 QPoint ProgramScreen::pencilSquare(int index) const
 {
-    return client(middle(layout::kLabel3.at(static_cast<std::size_t>(index))));
+    return middleOf(layout::kLabel3.at(static_cast<std::size_t>(index)));
 }
 
-QPoint ProgramScreen::openButton() const { return client(middle(layout::kCommand2.place)); }
-QRect ProgramScreen::openButtonRect() const { return rect(layout::kCommand2.place).translated(m_client); }
-QPoint ProgramScreen::saveButton() const { return client(middle(layout::kCommand4.place)); }
-QPoint ProgramScreen::exitButton() const { return client(middle(layout::kCommand5.place)); }
+QPoint ProgramScreen::openButton() const { return middleOf(layout::kCommand2.place); }
+QRect ProgramScreen::openButtonRect() const { return onScreen(layout::kCommand2.place); }
+QPoint ProgramScreen::saveButton() const { return middleOf(layout::kCommand4.place); }
+QPoint ProgramScreen::exitButton() const { return middleOf(layout::kCommand5.place); }
 
 std::string ProgramScreen::waitForCanvas(const Pixels& expected) const
 {
+    const Pixels shown = enlarged(expected, m_scale);
     std::string last;
     const QDeadlineTimer deadline(10000);
     do {
-        last = differences(expected, m_x.screenshot(), m_canvas);
+        last = differences(shown, m_x.screenshot(), m_canvas);
         if (last.empty()) return last;
         QThread::msleep(100);
     } while (!deadline.hasExpired());
     return last;
+}
+
+std::string ProgramScreen::showsColouringPage(const QString& madePath) const
+{
+    const QDeadlineTimer made(20000);
+    while (!QFileInfo::exists(madePath) && !made.hasExpired()) QThread::msleep(100);
+    const QByteArray file = readFile(madePath);
+    if (bitCountOf(file) != 1) return "no 1-bit picture was made at " + madePath.toStdString();
+    Pixels expected = openedOnCanvas(Pixels::fromImage(QImage::fromData(file, "BMP")));
+    for (int y = 0; y < expected.height(); ++y)
+        for (int x = 0; x < expected.width(); ++x)
+            if (expected.at(x, y) != kBlack && expected.at(x, y) != kWhite) return "grey in the picture made";
+    if (std::string shown = waitForCanvas(expected); !shown.empty()) return "the page as opened: " + shown;
+    m_x.click(swatch(5));
+    m_x.click(canvasPoint(342, 280));
+    expected.floodFill(342, 280, kRed);
+    if (expected.at(5, 5) != kWhite) return "a fill inside the circle would leak out of it";
+    if (std::string filled = waitForCanvas(expected); !filled.empty()) return "the fill inside the circle: " + filled;
+    return {};
 }
 
 bool ProgramScreen::chooseFile(const QString& titlePattern, const QString& name) const

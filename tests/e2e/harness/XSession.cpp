@@ -272,5 +272,8 @@ QProcessEnvironment programEnvironment(const QString& display, const QString& ho
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     environment.remove(QStringLiteral("SESSION_MANAGER"));
+    // A print server that is not there: no test ever sends a page to one of
+    // the machine's printers.
+    environment.insert(QStringLiteral("CUPS_SERVER"), home + QStringLiteral("/no-print-server"));
     return environment;
 }

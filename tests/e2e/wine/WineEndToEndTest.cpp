@@ -4,7 +4,7 @@
 // dialogs and message boxes, with the screen and the saved file compared
 // pixel for pixel with the model.
 
-#include "ProgramScreen.h"
+#include "WineFixture.h"
 
 #include "app/Layout.h"
 #include "support/ControlNames.h"
@@ -25,17 +25,10 @@
 #include <optional>
 #include <string>
 
-#ifndef PINTARO_WINDOWS_PROGRAM
-#error "PINTARO_WINDOWS_PROGRAM must name the Windows program under test"
-#endif
-
 namespace {
 
 using namespace e2e;
-
-const QString kWineRun = QStringLiteral(PINTARO_WINE_RUN);
-// Greek and Japanese: outside every ANSI code page that has Latin letters.
-const QString kChildFolder = QString::fromUtf8("Παιδί 子供");
+using namespace wine_e2e;
 
 QRgb screenColour(Colour colour) { return qRgb(redOf(colour), greenOf(colour), blueOf(colour)) & 0xFFFFFFu; }
 
@@ -48,92 +41,6 @@ QRect inkBounds(const QImage& shot, const QRect& area)
             if (qGray(shot.pixel(x, y)) < 100) ink |= QRect(x, y, 1, 1);
     return ink;
 }
-
-// How Wine names a Unix path: the whole file system is drive Z:.
-QString windowsPath(const QString& unixPath) { return QStringLiteral("Z:") + QString(unixPath).replace('/', '\\'); }
-
-QProcessEnvironment wineEnvironment(const QString& display, const QString& home, const QString& prefix)
-{
-    QProcessEnvironment environment = programEnvironment(display, home);
-    if (display.isEmpty()) environment.remove(QStringLiteral("DISPLAY"));
-    environment.insert(QStringLiteral("WINEPREFIX"), prefix);
-    // Wine reads Unix file names in the locale's encoding.
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-    return environment;
-}
-
-// Ends the prefix's server and everything it runs, and waits until it has.
-void endWine(const QString& prefix, const QString& home)
-{
-    const QProcessEnvironment environment = wineEnvironment(QString(), home, prefix);
-    runTool(QStringLiteral("wineserver"), {QStringLiteral("-k")}, 20000, environment);
-    runTool(QStringLiteral("wineserver"), {QStringLiteral("-w")}, 20000, environment);
-}
-
-class WineEndToEnd : public ::testing::Test {
-protected:
-    // The prefix is made once, without a display, and shared by every test
-    // (CTest removes it before and after a run). Each test ends the
-    // prefix's server, so the next test's programs start a new one on that
-    // test's own display.
-    static void SetUpTestSuite()
-    {
-        if (QFile::exists(prefix() + QStringLiteral("/.ready"))) return;
-        const QString home = prefix() + QStringLiteral(".home");
-        QDir().mkpath(home);
-        runTool(kWineRun, {QStringLiteral("--prefix"), prefix(), QStringLiteral("wineboot")}, 180000,
-                wineEnvironment(QString(), home, prefix()));
-        endWine(prefix(), home);
-    }
-    static QString prefix() { return QStringLiteral(PINTARO_WINE_PREFIX); }
-
-    void SetUp() override
-    {
-        ASSERT_TRUE(QFile::exists(prefix() + QStringLiteral("/.ready")))
-            << "no Wine prefix could be made; see " << prefix().toStdString() << ".log";
-        ASSERT_TRUE(m_work.isValid());
-        m_home = m_work.filePath(QStringLiteral("home"));
-        ASSERT_TRUE(QDir().mkpath(m_home));
-        // The program in a folder of its own, with the folder it saves into.
-        m_folder = m_work.filePath(kChildFolder + QStringLiteral("/pintaro"));
-        ASSERT_TRUE(QDir().mkpath(m_folder + QStringLiteral("/pics/mypics")));
-        ASSERT_TRUE(QFile::copy(QStringLiteral(PINTARO_WINDOWS_PROGRAM), m_folder + QStringLiteral("/pintaro.exe")))
-            << "no " PINTARO_WINDOWS_PROGRAM "; tools/build-windows makes it";
-    }
-    void TearDown() override
-    {
-        m_program.stop();
-        endWine(prefix(), m_home);
-    }
-
-    void startScreen(int width, int height)
-    {
-        const QString problem = m_screen.start(width, height);
-        ASSERT_TRUE(problem.isEmpty()) << problem.toStdString();
-        m_x = std::make_unique<XDriver>(m_screen.display());
-        // Wine draws the frame itself: client area at (4, 23), the canvas
-        // inside its 2-pixel edge at (8, 8) of it. Wine gives its dialogs
-        // the keyboard itself.
-        m_on = std::make_unique<ProgramScreen>(*m_x, QPoint(4, 23), QPoint(14, 33), false);
-    }
-
-    void startProgram()
-    {
-        m_program.setErrorFile(m_work.filePath(QStringLiteral("program-messages.txt")));
-        ASSERT_TRUE(m_program.start(kWineRun,
-                                    {QStringLiteral("--prefix"), prefix(), m_folder + QStringLiteral("/pintaro.exe")},
-                                    wineEnvironment(m_screen.display(), m_home, prefix()), false, m_home))
-            << "cannot start the program under Wine";
-    }
-
-    QTemporaryDir m_work{QStringLiteral(PINTARO_BINARY_DIR "/wine-e2e-XXXXXX")};
-    QString m_home;
-    QString m_folder;
-    VirtualScreen m_screen;
-    std::unique_ptr<XDriver> m_x;
-    std::unique_ptr<ProgramScreen> m_on;
-    ChildProcess m_program;
-};
 
 TEST_F(WineEndToEnd, PaintsOnScreenAndSavesThroughWindowsDialogs)
 {
@@ -222,6 +129,12 @@ TEST_F(WineEndToEnd, PaintsOnScreenAndSavesThroughWindowsDialogs)
     ASSERT_EQ(on.waitForCanvas(openedOnCanvas(picture)), "") << "Ctrl+Z after the fill";
     x.key(QStringLiteral("ctrl+y"));
     ASSERT_EQ(on.waitForCanvas(filled), "") << "Ctrl+Y after Ctrl+Z";
+    // Ctrl+P as far as Wine goes: with no printer it shows no print dialog of
+    // its own, and the program says there is none.
+    x.key(QStringLiteral("ctrl+p"));
+    ASSERT_TRUE(on.answerBox(kErrorTitle, QStringLiteral("Return"))) << "no message after Ctrl+P without a printer";
+    EXPECT_TRUE(x.windows(QStringLiteral("^Print$")).isEmpty()) << "Wine's own no-printer box showed";
+    ASSERT_EQ(on.waitForCanvas(filled), "") << "the canvas after Ctrl+P";
 
     x.click(on.toolButton(0));
     x.click(on.swatch(5));
@@ -311,6 +224,19 @@ TEST_F(WineEndToEnd, DialogsStartInTheirOwnFoldersAfterOthersWereVisited)
     ASSERT_TRUE(on.chooseFile(kOpenTitle, QStringLiteral("cat.bmp")));
     EXPECT_TRUE(x.windows(kErrorTitle).isEmpty()) << "Open left pics";
     EXPECT_EQ(on.waitForCanvas(openedOnCanvas(cat)), "");
+}
+
+TEST_F(WineEndToEnd, AColouringPageNamedOnTheCommandLineReachesTheCanvasWithSolidOutlines)
+{
+    const QString page = m_work.filePath(QStringLiteral("colouring page.png"));
+    ASSERT_TRUE(writeColouringPage(page));
+    ASSERT_NO_FATAL_FAILURE(startScreen(1024, 768));
+    ASSERT_NO_FATAL_FAILURE(startProgram({windowsPath(page)}));
+    ASSERT_FALSE(m_x->waitForWindow(kMainTitle).isEmpty()) << "the program " << m_program.describe();
+    EXPECT_EQ(m_on->showsColouringPage(m_folder + QStringLiteral("/pics/colouring page.bmp")), "");
+
+    m_x->click(m_on->exitButton());
+    EXPECT_EQ(m_program.waitForExit(10000), 0);
 }
 
 TEST_F(WineEndToEnd, RefusesToStartOnAScreenTooNarrow)

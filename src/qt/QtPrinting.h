@@ -1,0 +1,19 @@
+#pragma once
+
+#include "app/Platform.h"
+
+class QPrinter;
+class QWidget;
+
+// Printing in two steps: the dialog, where a person chooses the printer and
+// the page, and the page itself, which a test makes onto a PDF printer
+// without anyone at a dialog.
+
+// The settings the dialog first shows: landscape, in colour, the job named
+// after the program.
+void preparePrinter(QPrinter& printer);
+// Qt's print dialog, modal to `owner`; false when cancelled.
+bool choosePrinter(QPrinter& printer, QWidget* owner);
+// One page on the chosen printer, the image where canvasPlaceOnPage puts it
+// in the printable area, each pixel a sharp block.
+PrintResult printCanvasImage(QPrinter& printer, const CanvasImage& image);

@@ -1,0 +1,49 @@
+// The main window at its dpi: every place in the layout is in units, turned
+// into device pixels here, again whenever the window moves to a screen
+// with another dpi.
+#include "win32/Win32MainWindow.h"
+
+#include "app/Layout.h"
+
+#include <algorithm>
+
+namespace {
+
+// Lines keep their weight: one unit is one pixel or more.
+int lineWidth(const DisplayScale& scale, int units)
+{
+    return std::max(1, scale.toDevice(units));
+}
+
+}  // namespace
+
+void Win32MainWindow::applyScale()
+{
+    m_scaled.place(m_scale);
+    m_picture1.setScale(m_scale, layout::kPicture1.place);
+    for (std::size_t i = 0; i < m_groupFrames.size(); ++i)
+        m_groupFrames[i].place(m_scale.toDevice(layout::kGroupFrames[i].place), lineWidth(m_scale, 1));
+    placeSelectionFrame(m_shape1Place);
+    m_pictureButtons.load(m_instance, m_scale);
+}
+
+void Win32MainWindow::dpiChanged(int dpi, const RECT& suggested)
+{
+    m_scale = DisplayScale(dpi);
+    SetWindowPos(m_window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    applyScale();
+    InvalidateRect(m_window, nullptr, TRUE);
+}
+
+void Win32MainWindow::placeOuter(int left, int top, int width, int height)
+{
+    SetWindowPos(m_window, nullptr, m_scale.toDevice(left), m_scale.toDevice(top), m_scale.toDevice(width),
+                 m_scale.toDevice(height), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32MainWindow::placeSelectionFrame(const PixelRect& place)
+{
+    m_shape1Place = place;
+    m_shape1.place(m_scale.toDevice(place), lineWidth(m_scale, layout::kShape1Width));
+}
