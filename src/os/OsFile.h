@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <system_error>
@@ -9,7 +10,8 @@
 // The few calls into the operating system the core makes, one file per
 // system beside this one (OsFileUnix.cpp, OsFileWin.cpp): a file created
 // only if absent, written and flushed to disk, renamed over another or to a
-// new name, and whether an existing file may be written. Nothing else in the core names a
+// new name, whether an existing file may be written, and a file read by a
+// name in any language at any position. Nothing else in the core names a
 // system header. Each call that can fail reports the system's error.
 namespace os {
 
@@ -36,6 +38,12 @@ std::error_code renameOver(const std::filesystem::path& from, const std::filesys
 // has, nothing changes and the error is std::errc::file_exists.
 std::error_code renameNew(const std::filesystem::path& from, const std::filesystem::path& to);
 void removeFile(const std::filesystem::path& path);
+// Opens a file for reading bytes, by a name in any language.
+std::FILE* openForReading(const std::filesystem::path& path);
+// Moves to `position` bytes from the start, beyond 2 GB too; 0 when it did,
+// otherwise errno tells why.
+int seekTo(std::FILE* file, std::int64_t position);
+
 // Whether an existing file may be opened for writing (not read-only).
 // Nothing in it changes.
 bool mayWriteExisting(const std::filesystem::path& file);

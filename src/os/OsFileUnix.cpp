@@ -2,8 +2,10 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <limits>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/types.h>
 #include <unistd.h>
 
 namespace os {
@@ -69,6 +71,19 @@ std::error_code renameNew(const std::filesystem::path& from, const std::filesyst
 }
 
 void removeFile(const std::filesystem::path& path) { unlink(path.c_str()); }
+
+std::FILE* openForReading(const std::filesystem::path& path) { return std::fopen(path.c_str(), "rb"); }
+
+int seekTo(std::FILE* file, std::int64_t position)
+{
+    if constexpr (sizeof(off_t) < sizeof(std::int64_t)) {
+        if (position > std::numeric_limits<off_t>::max()) {
+            errno = EOVERFLOW;
+            return -1;
+        }
+    }
+    return fseeko(file, static_cast<off_t>(position), SEEK_SET);
+}
 
 bool mayWriteExisting(const std::filesystem::path& file)
 {

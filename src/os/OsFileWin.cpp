@@ -61,6 +61,11 @@ std::error_code renameNew(const std::filesystem::path& from, const std::filesyst
 
 void removeFile(const std::filesystem::path& path) { DeleteFileW(path.c_str()); }
 
+// Windows takes wide paths and 64-bit positions under names of its own.
+std::FILE* openForReading(const std::filesystem::path& path) { return _wfopen(path.c_str(), L"rb"); }
+
+int seekTo(std::FILE* file, std::int64_t position) { return _fseeki64(file, position, SEEK_SET); }
+
 bool mayWriteExisting(const std::filesystem::path& file)
 {
     // Windows lets no one write a read-only file, nor rename over it. Asked

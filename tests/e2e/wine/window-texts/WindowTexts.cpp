@@ -1,6 +1,6 @@
 // Prints what a screen reader reads on another program's window: for each
-// control of the top-level window titled argv[1], its identifier, its
-// style and its window text (UTF-8), one control a line, tab-separated.
+// control of the top-level window titled argv[1], its class, its style and
+// its window text (UTF-8), one control a line, tab-separated.
 #include <windows.h>
 
 #include <cstdio>
@@ -14,7 +14,9 @@ BOOL CALLBACK printControl(HWND control, LPARAM)
     GetWindowTextW(control, text, 256);
     char utf8[1024] = {};
     WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
-    std::printf("%d\t%08lx\t%s\n", GetDlgCtrlID(control), static_cast<unsigned long>(GetWindowLongW(control, GWL_STYLE)),
+    char windowClass[64] = {};
+    GetClassNameA(control, windowClass, sizeof windowClass);
+    std::printf("%s\t%08lx\t%s\n", windowClass, static_cast<unsigned long>(GetWindowLongW(control, GWL_STYLE)),
                 utf8);
     return TRUE;
 }
