@@ -15,12 +15,14 @@ public:
     FrameShape(const FrameShape&) = delete;
     FrameShape& operator=(const FrameShape&) = delete;
 
-    // Above every sibling made so far; hidden until placed.
-    void create(HWND parent, HINSTANCE instance);
+    // At its place, in device pixels, below the siblings made before it.
+    void create(HWND parent, HINSTANCE instance, const PixelRect& place, int lineWidth);
     // In device pixels. An empty place hides the frame.
     void place(const PixelRect& place, int lineWidth);
     HWND handle() const { return m_window; }
 
 private:
+    void shape(int width, int height, int lineWidth);
+
     HWND m_window = nullptr;
 };

@@ -70,6 +70,7 @@ void Win32MainWindow::show(int how)
 {
     ShowWindow(m_window, how);
     UpdateWindow(m_window);
+    addToolTips();
 }
 
 LRESULT Win32MainWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

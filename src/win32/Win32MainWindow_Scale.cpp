@@ -7,22 +7,18 @@
 
 #include <algorithm>
 
-namespace {
-
-// Lines keep their weight: one unit is one pixel or more.
-int lineWidth(const DisplayScale& scale, int units)
+// Lines keep their weight.
+int Win32MainWindow::deviceLine(int units) const
 {
-    return std::max(1, scale.toDevice(units));
+    return std::max(1, m_scale.toDevice(units));
 }
-
-}  // namespace
 
 void Win32MainWindow::applyScale()
 {
     m_scaled.place(m_scale);
     m_picture1.setScale(m_scale, layout::kPicture1.place);
     for (std::size_t i = 0; i < m_groupFrames.size(); ++i)
-        m_groupFrames[i].place(m_scale.toDevice(layout::kGroupFrames[i].place), lineWidth(m_scale, 1));
+        m_groupFrames[i].place(m_scale.toDevice(layout::kGroupFrames[i].place), deviceLine(1));
     placeSelectionFrame(m_shape1Place);
     m_pictureButtons.load(m_instance, m_scale);
 }
@@ -45,5 +41,5 @@ void Win32MainWindow::placeOuter(int left, int top, int width, int height)
 void Win32MainWindow::placeSelectionFrame(const PixelRect& place)
 {
     m_shape1Place = place;
-    m_shape1.place(m_scale.toDevice(place), lineWidth(m_scale, layout::kShape1Width));
+    m_shape1.place(m_scale.toDevice(place), deviceLine(layout::kShape1Width));
 }
