@@ -53,6 +53,19 @@ void FrameShape::place(const PixelRect& where, int lineWidth)
     shape(width, height, lineWidth);
 }
 
+void FrameShape::draw(HDC dc, const PixelRect& where, int lineWidth)
+{
+    if (where.isEmpty()) return;
+    const HBRUSH brush = GetSysColorBrush(COLOR_WINDOWTEXT);
+    const int right = where.right();
+    const int bottom = where.bottom();
+    const RECT sides[4] = {{where.left, where.top, right, where.top + lineWidth},
+                           {where.left, bottom - lineWidth, right, bottom},
+                           {where.left, where.top, where.left + lineWidth, bottom},
+                           {right - lineWidth, where.top, right, bottom}};
+    for (const RECT& side : sides) FillRect(dc, &side, brush);
+}
+
 void FrameShape::shape(int width, int height, int lineWidth)
 {
     const HRGN ring = CreateRectRgn(0, 0, width, height);

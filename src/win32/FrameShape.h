@@ -20,6 +20,9 @@ public:
     // In device pixels. An empty place hides the frame.
     void place(const PixelRect& place, int lineWidth);
     HWND handle() const { return m_window; }
+    // The same outline drawn by the parent, for places no control overlaps:
+    // a window of its own would only slow the start.
+    static void draw(HDC dc, const PixelRect& place, int lineWidth);
 
 private:
     void shape(int width, int height, int lineWidth);

@@ -103,6 +103,9 @@ LRESULT Win32MainWindow::handleMessage(HWND window, UINT message, WPARAM wParam,
         FillRect(item.hDC, &item.rcItem, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
         return TRUE;
     }
+    case WM_PAINT:
+        paintGroupFrames();
+        return 0;
     case WM_DPICHANGED:
         dpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;

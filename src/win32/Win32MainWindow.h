@@ -63,6 +63,8 @@ private:
     void activated();
     // Places every control, its font and the icons at m_scale.
     void applyScale();
+    // The frames around the groups of controls, which no control overlaps.
+    void paintGroupFrames();
     void dpiChanged(int dpi, const RECT& suggested);
     // A line `units` wide in device pixels: one pixel or more.
     int deviceLine(int units) const;
@@ -89,7 +91,6 @@ private:
     HWND m_command4 = nullptr;         // save
     HWND m_command5 = nullptr;         // Exit
     HWND m_command6 = nullptr;         // About
-    std::array<FrameShape, 6> m_groupFrames;
     FrameShape m_shape1;               // selection frame around the chosen swatch
     HWND m_toolTips = nullptr;
 

@@ -70,15 +70,13 @@ HWND Win32MainWindow::createPictureButton(const PixelRect& place, int id, int ic
 
 // Windows puts each new child below its siblings, and Tab follows that
 // order from the top, so the controls are made top first and none is moved
-// in the order afterwards. The frames lie over everything; below the tab
-// stops, the coloured labels lie over the captions they touch (a swatch's
-// top border over the caption above it).
+// in the order afterwards. The selection frame lies over everything; below
+// the tab stops, the coloured labels lie over the captions they touch (a
+// swatch's top border over the caption above it).
 void Win32MainWindow::createControls()
 {
     m_shape1Place = layout::kShape1;
     m_shape1.create(m_window, m_instance, m_scale.toDevice(m_shape1Place), deviceLine(layout::kShape1Width));
-    for (std::size_t i = m_groupFrames.size(); i-- > 0;)
-        m_groupFrames[i].create(m_window, m_instance, m_scale.toDevice(layout::kGroupFrames[i].place), deviceLine(1));
 
     m_picture1.create(m_window, m_instance, kPicture1, m_scale, layout::kPicture1.place);
     m_command1 = createControl(WC_BUTTONW, layout::kCommand1.caption, kButton, layout::kCommand1.place, kCommand1);

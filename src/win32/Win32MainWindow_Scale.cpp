@@ -17,10 +17,17 @@ void Win32MainWindow::applyScale()
 {
     m_scaled.place(m_scale);
     m_picture1.setScale(m_scale, layout::kPicture1.place);
-    for (std::size_t i = 0; i < m_groupFrames.size(); ++i)
-        m_groupFrames[i].place(m_scale.toDevice(layout::kGroupFrames[i].place), deviceLine(1));
     placeSelectionFrame(m_shape1Place);
     m_pictureButtons.load(m_instance, m_scale);
+}
+
+void Win32MainWindow::paintGroupFrames()
+{
+    PAINTSTRUCT paint;
+    const HDC dc = BeginPaint(m_window, &paint);
+    for (const layout::Control& frame : layout::kGroupFrames)
+        FrameShape::draw(dc, m_scale.toDevice(frame.place), deviceLine(1));
+    EndPaint(m_window, &paint);
 }
 
 void Win32MainWindow::dpiChanged(int dpi, const RECT& suggested)
