@@ -41,8 +41,15 @@ void Win32MainWindow::dpiChanged(int dpi, const RECT& suggested)
 
 void Win32MainWindow::placeOuter(int left, int top, int width, int height)
 {
-    SetWindowPos(m_window, nullptr, m_scale.toDevice(left), m_scale.toDevice(top), m_scale.toDevice(width),
-                 m_scale.toDevice(height), SWP_NOZORDER | SWP_NOACTIVATE);
+    const PixelRect place{m_scale.toDevice(left), m_scale.toDevice(top), m_scale.toDevice(width),
+                          m_scale.toDevice(height)};
+    // At 96 dpi start-up asks for the place the window was made at; moving
+    // it there anyway costs a round of messages before it can show.
+    RECT now{};
+    if (GetWindowRect(m_window, &now) && now.left == place.left && now.top == place.top
+        && now.right == place.right() && now.bottom == place.bottom())
+        return;
+    SetWindowPos(m_window, nullptr, place.left, place.top, place.width, place.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32MainWindow::placeSelectionFrame(const PixelRect& place)
