@@ -30,7 +30,7 @@ constexpr DWORD kColourLabel = kChild | WS_BORDER | SS_NOTIFY | SS_OWNERDRAW;
 HWND Win32MainWindow::createControl(const wchar_t* windowClass, const char* text, DWORD style, const PixelRect& place,
                                     int id)
 {
-    // Made where it belongs, with its font: moving ~40 controls afterwards
+    // Made where it belongs, with its font: moving every control afterwards
     // would cost as much again as making them.
     const PixelRect device = m_scale.toDevice(place);
     const HWND control = CreateWindowExW(0, windowClass, wideText(text ? text : "").c_str(), style, device.left,
