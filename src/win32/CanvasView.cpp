@@ -61,10 +61,13 @@ CanvasView::~CanvasView()
     releaseEnlarged();
 }
 
-void CanvasView::create(HWND parent, HINSTANCE instance, int id)
+void CanvasView::create(HWND parent, HINSTANCE instance, int id, const DisplayScale& scale,
+                        const PixelRect& outerUnits)
 {
+    const RECT place = takeScale(scale, outerUnits);
     m_window = CreateWindowExW(WS_EX_CLIENTEDGE, kClassName, nullptr,
-                               WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent,
+                               WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, place.left, place.top,
+                               place.right - place.left, place.bottom - place.top, parent,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, this);
 }
 
@@ -76,12 +79,16 @@ void CanvasView::releaseEnlarged()
 
 void CanvasView::setScale(const DisplayScale& scale, const PixelRect& outerUnits)
 {
+    const RECT place = takeScale(scale, outerUnits);
+    SetWindowPos(m_window, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(m_window, nullptr, FALSE);
+}
+
+RECT CanvasView::takeScale(const DisplayScale& scale, const PixelRect& outerUnits)
+{
     m_scale = scale;
     m_device = scale.canvasToDevice({0, 0, CanvasImage::kWidth, CanvasImage::kHeight});
-    // The edge is the system's, two device pixels at every scale.
-    const int edge = layout::kCanvasBorder;
-    SetWindowPos(m_window, nullptr, scale.toDevice(outerUnits.left), scale.toDevice(outerUnits.top),
-                 m_device.width + 2 * edge, m_device.height + 2 * edge, SWP_NOZORDER | SWP_NOACTIVATE);
     releaseEnlarged();
     m_columnSource.clear();
     if (!scale.isIdentity()) {
@@ -90,7 +97,11 @@ void CanvasView::setScale(const DisplayScale& scale, const PixelRect& outerUnits
         if (m_enlarged && bits && m_enlargedMemory) m_enlargedPixels = static_cast<CanvasImage::StoredPixel*>(bits);
         for (int x = 0; x < m_device.width; ++x) m_columnSource.push_back(scale.canvasPixelAt(x));
     }
-    InvalidateRect(m_window, nullptr, FALSE);
+    // The edge is the system's, two device pixels at every scale.
+    const int edge = layout::kCanvasBorder;
+    const int left = scale.toDevice(outerUnits.left);
+    const int top = scale.toDevice(outerUnits.top);
+    return {left, top, left + m_device.width + 2 * edge, top + m_device.height + 2 * edge};
 }
 
 bool CanvasView::attach(Form1& form)

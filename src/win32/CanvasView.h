@@ -26,10 +26,9 @@ public:
     CanvasView& operator=(const CanvasView&) = delete;
     ~CanvasView();
 
-    // Placed by setScale.
-    void create(HWND parent, HINSTANCE instance, int id);
-    // Places the control, edge included, at its layout place `outerUnits`
-    // and shows the image at this scale.
+    // Made at its layout place `outerUnits`, edge included, at this scale.
+    void create(HWND parent, HINSTANCE instance, int id, const DisplayScale& scale, const PixelRect& outerUnits);
+    // Moves the control to its layout place at this scale and shows the image at it.
     void setScale(const DisplayScale& scale, const PixelRect& outerUnits);
     // Moves the form's canvas image into the bitmap and sends the mouse to
     // its handlers. False when Windows could not make the bitmap.
@@ -53,6 +52,8 @@ private:
     void paint();
     void paintEnlarged(HDC dc, const RECT& area);
     void releaseEnlarged();
+    // The control's place in device pixels, after taking the scale.
+    RECT takeScale(const DisplayScale& scale, const PixelRect& outerUnits);
     void mouse(UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND m_window = nullptr;

@@ -15,12 +15,17 @@ public:
     FrameShape(const FrameShape&) = delete;
     FrameShape& operator=(const FrameShape&) = delete;
 
-    // Above every sibling made so far; hidden until placed.
-    void create(HWND parent, HINSTANCE instance);
+    // At its place, in device pixels, below the siblings made before it.
+    void create(HWND parent, HINSTANCE instance, const PixelRect& place, int lineWidth);
     // In device pixels. An empty place hides the frame.
     void place(const PixelRect& place, int lineWidth);
     HWND handle() const { return m_window; }
+    // The same outline drawn by the parent, for places no control overlaps:
+    // a window of its own would only slow the start.
+    static void draw(HDC dc, const PixelRect& place, int lineWidth);
 
 private:
+    void shape(int width, int height, int lineWidth);
+
     HWND m_window = nullptr;
 };

@@ -55,19 +55,16 @@ void PictureButtons::release()
 void PictureButtons::load(HINSTANCE instance, const DisplayScale& scale)
 {
     release();
+    m_instance = instance;
     // The icon files hold the art at 32 pixels and doubled to 64; a larger
     // screen keeps the doubled art rather than stretch it unevenly.
     m_iconSize = scale.artFactor() >= 2 ? 2 * kArtSize : kArtSize;
-    for (Button& b : m_buttons) {
-        b.normal = loadIcon(instance, b.icon, m_iconSize);
-        b.greyed = loadIcon(instance, b.greyedIcon, m_iconSize);
-        InvalidateRect(b.window, nullptr, TRUE);
-    }
+    for (Button& b : m_buttons) InvalidateRect(b.window, nullptr, TRUE);
 }
 
-bool PictureButtons::draw(const DRAWITEMSTRUCT& item) const
+bool PictureButtons::draw(const DRAWITEMSTRUCT& item)
 {
-    for (const Button& b : m_buttons) {
+    for (Button& b : m_buttons) {
         if (b.window != item.hwndItem) continue;
         drawFace(b.window, item.hDC, item.rcItem, item.itemState);
         const int width = item.rcItem.right - item.rcItem.left;
@@ -80,7 +77,9 @@ bool PictureButtons::draw(const DRAWITEMSTRUCT& item) const
         const RECT box = factor == 1 ? RECT{0, 0, kArtSize, kArtSize} : kDrawnPart;
         const int left = item.rcItem.left + (width - (box.right - box.left) * factor) / 2 - box.left * factor + pushed;
         const int top = item.rcItem.top + (height - (box.bottom - box.top) * factor) / 2 - box.top * factor + pushed;
-        const HICON icon = (item.itemState & ODS_DISABLED) ? b.greyed : b.normal;
+        const bool disabled = (item.itemState & ODS_DISABLED) != 0;
+        HICON& icon = disabled ? b.greyed : b.normal;
+        if (!icon) icon = loadIcon(m_instance, disabled ? b.greyedIcon : b.icon, m_iconSize);
         if (icon) DrawIconEx(item.hDC, left, top, icon, m_iconSize, m_iconSize, 0, nullptr, DI_NORMAL);
         return true;
     }

@@ -18,10 +18,11 @@ public:
     ~PictureButtons();
 
     void add(HWND button, int icon, int greyedIcon);
-    // (Re)loads every icon at a whole enlargement of its 32 pixels that suits the scale.
+    // Icons at a whole enlargement of their 32 pixels that suits the scale
+    // from now on, each loaded when first drawn: most greyed ones never are.
     void load(HINSTANCE instance, const DisplayScale& scale);
     // For WM_DRAWITEM; false when the item is not a picture button.
-    bool draw(const DRAWITEMSTRUCT& item) const;
+    bool draw(const DRAWITEMSTRUCT& item);
 
 private:
     struct Button {
@@ -34,5 +35,6 @@ private:
     void release();
 
     std::vector<Button> m_buttons;
+    HINSTANCE m_instance = nullptr;
     int m_iconSize = 32;
 };

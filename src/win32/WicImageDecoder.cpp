@@ -1,5 +1,7 @@
 #include "win32/WicImageDecoder.h"
 
+#include "win32/Com.h"
+
 #include <windows.h>
 
 #include <wincodec.h>
@@ -51,6 +53,7 @@ struct OpenFrame {
 
 HRESULT openFirstFrame(const std::filesystem::path& file, OpenFrame& open)
 {
+    useCom();
     HRESULT result = CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
                                       open.factory.putVoid());
     if (FAILED(result)) return result;

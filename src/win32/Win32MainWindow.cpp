@@ -41,13 +41,14 @@ Win32MainWindow::Win32MainWindow(HINSTANCE instance) : m_instance(instance)
     windowClass.lpszClassName = kClassName;
     if (!RegisterClassExW(&windowClass)) return;
 
-    m_window = CreateWindowExW(0, kClassName, wideText(layout::kMainTitle).c_str(), kStyle, 0, 0, layout::kOuterWidth,
+    // Accepting dropped files by style, as DragAcceptFiles would, leaves
+    // shell32 unloaded until the first drop.
+    m_window = CreateWindowExW(WS_EX_ACCEPTFILES, kClassName, wideText(layout::kMainTitle).c_str(), kStyle, 0, 0, layout::kOuterWidth,
                                layout::kOuterHeight, nullptr, nullptr, instance, this);
     if (!m_window) return;
     m_scale = windowScale(m_window);
     createControls();
     giveDialogKeys(m_window);
-    DragAcceptFiles(m_window, TRUE);
 }
 
 Win32MainWindow::~Win32MainWindow()
@@ -70,6 +71,7 @@ void Win32MainWindow::show(int how)
 {
     ShowWindow(m_window, how);
     UpdateWindow(m_window);
+    addToolTips();
 }
 
 LRESULT Win32MainWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -101,6 +103,9 @@ LRESULT Win32MainWindow::handleMessage(HWND window, UINT message, WPARAM wParam,
         FillRect(item.hDC, &item.rcItem, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
         return TRUE;
     }
+    case WM_PAINT:
+        paintGroupFrames();
+        return 0;
     case WM_DPICHANGED:
         dpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;

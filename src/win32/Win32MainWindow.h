@@ -53,16 +53,21 @@ public:
 private:
     void createControls();
     HWND createControl(const wchar_t* windowClass, const char* text, DWORD style, const PixelRect& place, int id);
-    HWND createCaption(const layout::Control& caption);
+    // `measuring` has the dialog font at the window's dpi selected.
+    HWND createCaption(const layout::Control& caption, HDC measuring);
     HWND createPictureButton(const PixelRect& place, int id, int icon, const char* name);
+    // Made once the window shows: no tip is wanted before the first hover.
     void addToolTips();
-    void orderWindows();
     void command(int id);
     void restoreFocus();
     void activated();
     // Places every control, its font and the icons at m_scale.
     void applyScale();
+    // The frames around the groups of controls, which no control overlaps.
+    void paintGroupFrames();
     void dpiChanged(int dpi, const RECT& suggested);
+    // A line `units` wide in device pixels: one pixel or more.
+    int deviceLine(int units) const;
     // Files dropped on the window become pictures to colour.
     void dropped(HDROP drop);
 
@@ -86,7 +91,6 @@ private:
     HWND m_command4 = nullptr;         // save
     HWND m_command5 = nullptr;         // Exit
     HWND m_command6 = nullptr;         // About
-    std::array<FrameShape, 6> m_groupFrames;
     FrameShape m_shape1;               // selection frame around the chosen swatch
     HWND m_toolTips = nullptr;
 

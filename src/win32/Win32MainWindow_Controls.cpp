@@ -1,5 +1,5 @@
-// The main window's controls: made in Tab order, the frames over them all,
-// with their tooltips, then placed at the window's scale.
+// The main window's controls, made at the window's scale in their order on
+// screen, and their tooltips.
 #include "win32/Win32MainWindow.h"
 
 #include "app/Layout.h"
@@ -30,10 +30,13 @@ constexpr DWORD kColourLabel = kChild | WS_BORDER | SS_NOTIFY | SS_OWNERDRAW;
 HWND Win32MainWindow::createControl(const wchar_t* windowClass, const char* text, DWORD style, const PixelRect& place,
                                     int id)
 {
-    // Placed, with its font, by applyScale.
-    const HWND control = CreateWindowExW(0, windowClass, wideText(text ? text : "").c_str(), style, 0, 0, 0, 0,
-                                         m_window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), m_instance,
-                                         nullptr);
+    // Made where it belongs, with its font: moving every control afterwards
+    // would cost as much again as making them.
+    const PixelRect device = m_scale.toDevice(place);
+    const HWND control = CreateWindowExW(0, windowClass, wideText(text ? text : "").c_str(), style, device.left,
+                                         device.top, device.width, device.height, m_window,
+                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), m_instance, nullptr);
+    useDialogFont(control, dialogFont(m_scale.dpi()));
     m_scaled.add(control, place);
     return control;
 }
@@ -41,17 +44,13 @@ HWND Win32MainWindow::createControl(const wchar_t* windowClass, const char* text
 // A one-line caption on one line, whatever the font: measured at the
 // window's dpi, and given room for it in units; a static centring its text
 // vertically draws a single line.
-HWND Win32MainWindow::createCaption(const layout::Control& caption)
+HWND Win32MainWindow::createCaption(const layout::Control& caption, HDC measuring)
 {
     if (!layout::isOneLine(caption))
         return createControl(WC_STATICW, caption.caption, kChild | SS_CENTER | SS_NOPREFIX, caption.place, -1);
     const std::wstring text = wideText(caption.caption);
     SIZE size{};
-    const HDC dc = GetDC(m_window);
-    const HGDIOBJ old = SelectObject(dc, dialogFont(m_scale.dpi()));
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    SelectObject(dc, old);
-    ReleaseDC(m_window, dc);
+    GetTextExtentPoint32W(measuring, text.c_str(), static_cast<int>(text.size()), &size);
     const auto units = [this](LONG device) {
         return static_cast<int>((device * DisplayScale::kBaseDpi + m_scale.dpi() - 1) / m_scale.dpi());
     };
@@ -69,11 +68,31 @@ HWND Win32MainWindow::createPictureButton(const PixelRect& place, int id, int ic
     return button;
 }
 
+// Windows puts each new child below its siblings, and Tab follows that
+// order from the top, so the controls are made top first and none is moved
+// in the order afterwards. The selection frame lies over everything; below
+// the tab stops, the coloured labels lie over the captions they touch (a
+// swatch's top border over the caption above it).
 void Win32MainWindow::createControls()
 {
-    m_picture1.create(m_window, m_instance, kPicture1);
+    m_shape1Place = layout::kShape1;
+    m_shape1.create(m_window, m_instance, m_scale.toDevice(m_shape1Place), deviceLine(layout::kShape1Width));
 
-    for (std::size_t i = 0; i < m_captions.size(); ++i) m_captions[i] = createCaption(layout::kCaptions[i]);
+    m_picture1.create(m_window, m_instance, kPicture1, m_scale, layout::kPicture1.place);
+    m_command1 = createControl(WC_BUTTONW, layout::kCommand1.caption, kButton, layout::kCommand1.place, kCommand1);
+    m_command2 = createPictureButton(layout::kCommand2.place, kCommand2, IDI_FOLDER, layout::kCommand2.toolTip);
+    const int toolIcons[4] = {IDI_PENCIL, IDI_BUCKET, IDI_ERASER, IDI_EYEDROPPER};
+    for (int i = 0; i < 4; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        m_command3[index] = createPictureButton(layout::kCommand3[index].place, kCommand3First + i, toolIcons[i],
+                                                layout::kCommand3[index].toolTip);
+    }
+    m_command4 = createPictureButton(layout::kCommand4.place, kCommand4, IDI_FLOPPY, layout::kCommand4.toolTip);
+    EnableWindow(m_command4, FALSE);
+    m_command5 = createControl(WC_BUTTONW, layout::kCommand5.caption, kButton, layout::kCommand5.place, kCommand5);
+    m_command6 = createControl(WC_BUTTONW, layout::kCommand6.caption, kButton, layout::kCommand6.place, kCommand6);
+    m_pictureButtons.load(m_instance, m_scale);
+
     for (int i = 0; i < 9; ++i) {
         const auto index = static_cast<std::size_t>(i);
         m_label1[index] = createControl(WC_STATICW, layout::kSwatchNames[index], kColourLabel, layout::swatchPlace(i),
@@ -87,53 +106,18 @@ void Win32MainWindow::createControls()
                                         layout::kLabel3[index], kLabel3First + i);
     }
 
-    m_command1 = createControl(WC_BUTTONW, layout::kCommand1.caption, kButton, layout::kCommand1.place, kCommand1);
-    m_command2 = createPictureButton(layout::kCommand2.place, kCommand2, IDI_FOLDER, layout::kCommand2.toolTip);
-    const int toolIcons[4] = {IDI_PENCIL, IDI_BUCKET, IDI_ERASER, IDI_EYEDROPPER};
-    for (int i = 0; i < 4; ++i) {
-        const auto index = static_cast<std::size_t>(i);
-        m_command3[index] = createPictureButton(layout::kCommand3[index].place, kCommand3First + i, toolIcons[i],
-                                                layout::kCommand3[index].toolTip);
-    }
-    m_command4 = createPictureButton(layout::kCommand4.place, kCommand4, IDI_FLOPPY, layout::kCommand4.toolTip);
-    EnableWindow(m_command4, FALSE);
-    m_command5 = createControl(WC_BUTTONW, layout::kCommand5.caption, kButton, layout::kCommand5.place, kCommand5);
-    m_command6 = createControl(WC_BUTTONW, layout::kCommand6.caption, kButton, layout::kCommand6.place, kCommand6);
-
-    // Frames last, so their outlines lie over the controls they group.
-    for (FrameShape& frame : m_groupFrames) frame.create(m_window, m_instance);
-    m_shape1.create(m_window, m_instance);
-    m_shape1Place = layout::kShape1;
-    applyScale();
-
-    orderWindows();
-    addToolTips();
+    const HDC measuring = GetDC(m_window);
+    const HGDIOBJ old = SelectObject(measuring, dialogFont(m_scale.dpi()));
+    for (std::size_t i = 0; i < m_captions.size(); ++i)
+        m_captions[i] = createCaption(layout::kCaptions[i], measuring);
+    SelectObject(measuring, old);
+    ReleaseDC(m_window, measuring);
     m_lastFocus = m_picture1.handle();
-}
-
-void Win32MainWindow::orderWindows()
-{
-    // Tab follows the order of the windows. Below the tab stops, the
-    // coloured labels lie over the captions they touch (a swatch's top
-    // border over the caption above it); the frames stay above them all.
-    std::vector<HWND> order = {m_picture1.handle(), m_command1,    m_command2,    m_command3[0], m_command3[1],
-                               m_command3[2],       m_command3[3], m_command4,    m_command5,    m_command6};
-    order.insert(order.end(), m_label1.begin(), m_label1.end());
-    order.push_back(m_label6);
-    order.insert(order.end(), m_label3.begin(), m_label3.end());
-    order.insert(order.end(), m_captions.begin(), m_captions.end());
-    HWND above = HWND_TOP;
-    for (HWND control : order) {
-        SetWindowPos(control, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        above = control;
-    }
-    for (const FrameShape& frame : m_groupFrames)
-        SetWindowPos(frame.handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    SetWindowPos(m_shape1.handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void Win32MainWindow::addToolTips()
 {
+    if (m_toolTips) return;
     m_toolTips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_window, nullptr,
                                  m_instance, nullptr);

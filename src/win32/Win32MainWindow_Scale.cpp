@@ -7,24 +7,27 @@
 
 #include <algorithm>
 
-namespace {
-
-// Lines keep their weight: one unit is one pixel or more.
-int lineWidth(const DisplayScale& scale, int units)
+// Lines keep their weight.
+int Win32MainWindow::deviceLine(int units) const
 {
-    return std::max(1, scale.toDevice(units));
+    return std::max(1, m_scale.toDevice(units));
 }
-
-}  // namespace
 
 void Win32MainWindow::applyScale()
 {
     m_scaled.place(m_scale);
     m_picture1.setScale(m_scale, layout::kPicture1.place);
-    for (std::size_t i = 0; i < m_groupFrames.size(); ++i)
-        m_groupFrames[i].place(m_scale.toDevice(layout::kGroupFrames[i].place), lineWidth(m_scale, 1));
     placeSelectionFrame(m_shape1Place);
     m_pictureButtons.load(m_instance, m_scale);
+}
+
+void Win32MainWindow::paintGroupFrames()
+{
+    PAINTSTRUCT paint;
+    const HDC dc = BeginPaint(m_window, &paint);
+    for (const layout::Control& frame : layout::kGroupFrames)
+        FrameShape::draw(dc, m_scale.toDevice(frame.place), deviceLine(1));
+    EndPaint(m_window, &paint);
 }
 
 void Win32MainWindow::dpiChanged(int dpi, const RECT& suggested)
@@ -38,12 +41,19 @@ void Win32MainWindow::dpiChanged(int dpi, const RECT& suggested)
 
 void Win32MainWindow::placeOuter(int left, int top, int width, int height)
 {
-    SetWindowPos(m_window, nullptr, m_scale.toDevice(left), m_scale.toDevice(top), m_scale.toDevice(width),
-                 m_scale.toDevice(height), SWP_NOZORDER | SWP_NOACTIVATE);
+    const PixelRect place{m_scale.toDevice(left), m_scale.toDevice(top), m_scale.toDevice(width),
+                          m_scale.toDevice(height)};
+    // At 96 dpi start-up asks for the place the window was made at; moving
+    // it there anyway costs a round of messages before it can show.
+    RECT now{};
+    if (GetWindowRect(m_window, &now) && now.left == place.left && now.top == place.top
+        && now.right == place.right() && now.bottom == place.bottom())
+        return;
+    SetWindowPos(m_window, nullptr, place.left, place.top, place.width, place.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32MainWindow::placeSelectionFrame(const PixelRect& place)
 {
     m_shape1Place = place;
-    m_shape1.place(m_scale.toDevice(place), lineWidth(m_scale, layout::kShape1Width));
+    m_shape1.place(m_scale.toDevice(place), deviceLine(layout::kShape1Width));
 }

@@ -1,5 +1,6 @@
 #include "win32/Win32Platform.h"
 
+#include "win32/Com.h"
 #include "win32/Dpi.h"
 #include "win32/Text.h"
 #include "win32/WicImageDecoder.h"
@@ -58,6 +59,7 @@ void Win32Platform::chooseFile(DialogAction action, CommonDialogState& state)
     const std::wstring filter = dialogFilter(state.filter);
     const std::wstring title = wideText(state.dialogTitle);
 
+    useCom();
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = m_owner;
@@ -104,6 +106,7 @@ MessageAnswer Win32Platform::messageBox(const std::string& text, const std::stri
 
 void Win32Platform::openUrl(const std::string& url)
 {
+    useCom();
     ShellExecuteW(nullptr, nullptr, wideText(url).c_str(), nullptr, L"C:\\", SW_SHOWNORMAL);
 }
 

@@ -2,6 +2,7 @@
 
 #include "print/PrintLayout.h"
 #include "raster/CanvasImage.h"
+#include "win32/Com.h"
 
 // PrintDlgExW is declared only where COM's interface macros are.
 #include <objbase.h>
@@ -101,6 +102,7 @@ PrintResult printPage(HDC dc, const CanvasImage& image)
 
 PrintResult Win32Platform::printImage(const CanvasImage& image)
 {
+    useCom();
     PrintHandles handles;
     if (!landscapeDefaults(m_owner, handles)) return dialogFailure();
     PRINTDLGEXW settings =

@@ -1,4 +1,5 @@
 #include "app/Form1.h"
+#include "win32/Com.h"
 #include "win32/MessageLoop.h"
 #include "win32/Win32MainWindow.h"
 #include "win32/Win32Platform.h"
@@ -6,7 +7,6 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <objbase.h>
 #include <shellapi.h>
 
 #include <filesystem>
@@ -14,8 +14,6 @@
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
 {
-    // The file dialogs and ShellExecute may load shell extensions, which want COM.
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
 
@@ -42,6 +40,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
         if (!pages.empty()) form.ImportPages(pages);
     }
     const int status = runMessageLoop(window.handle());
-    if (SUCCEEDED(com)) CoUninitialize();
+    endCom();
     return status;
 }

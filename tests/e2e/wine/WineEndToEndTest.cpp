@@ -101,10 +101,21 @@ TEST_F(WineEndToEnd, PaintsOnScreenAndSavesThroughWindowsDialogs)
                                      30000, wineEnvironment(m_screen.display(), m_home, prefix()));
     ASSERT_EQ(texts.exitCode, 0) << "no " PINTARO_WINDOW_TEXTS " or no main window; tools/build-windows makes it";
     QMap<QString, QStringList> controlNamed;  // class and style by window text
+    QStringList tabOrder;                     // the tab stops' texts, in the windows' order
     for (const QString& line : QString::fromUtf8(texts.output).split(QLatin1Char('\n'))) {
-        const QStringList fields = line.trimmed().split(QLatin1Char('\t'));
-        if (fields.size() == 3) controlNamed.insert(fields[2], fields.mid(0, 2));
+        const QStringList fields = line.split(QLatin1Char('\t'));
+        if (fields.size() != 3) continue;
+        const QString text = fields[2].trimmed();
+        controlNamed.insert(text, fields.mid(0, 2));
+        if (fields[1].toUInt(nullptr, 16) & 0x00010000u) tabOrder << text;  // WS_TABSTOP
     }
+    // Tab follows the order the controls were made in.
+    const QStringList expectedTabOrder = {QString(), layout::kCommand1.caption, layout::kCommand2.toolTip,
+                                          layout::kCommand3[0].toolTip, layout::kCommand3[1].toolTip,
+                                          layout::kCommand3[2].toolTip, layout::kCommand3[3].toolTip,
+                                          layout::kCommand4.toolTip, layout::kCommand5.caption,
+                                          layout::kCommand6.caption};
+    EXPECT_EQ(tabOrder, expectedTabOrder);
     for (const ControlName& expected : kControlNames) {
         const auto found = controlNamed.constFind(QString::fromLatin1(expected.name));
         ASSERT_NE(found, controlNamed.constEnd()) << expected.control << " is not named " << expected.name;
