@@ -103,11 +103,9 @@ TEST_F(EndToEnd, ColouringSessionSavesWhatWasPainted)
 
     // Once the palette is drawn the buttons are too; every enabled one shows
     // its black-outlined icon.
-    QImage shot;
-    const QDeadlineTimer drawn(10000);
-    do {
-        shot = x.screenshot();
-    } while (!(shot.width() >= 800 && (shot.pixel(on.swatch(0)) & 0xFFFFFFu) == kOrange) && !drawn.hasExpired());
+    const QImage shot = x.settledScreenshot([&](const QImage& screen) {
+        return screen.width() >= 800 && (screen.pixel(on.swatch(0)) & 0xFFFFFFu) == kOrange;
+    });
     ASSERT_EQ(shot.pixel(on.swatch(0)) & 0xFFFFFFu, kOrange) << "the window was never drawn";
     for (int tool : {0, 2, 3})
         EXPECT_GT(darkPixels(shot, on.toolButtonRect(tool)), 10) << "tool button " << tool << " shows no icon";

@@ -254,6 +254,18 @@ QImage XDriver::screenshot() const
     return QImage::fromData(shot.output, "PNG").convertToFormat(QImage::Format_RGB32);
 }
 
+QImage XDriver::settledScreenshot(const std::function<bool(const QImage&)>& ready, int timeoutMs) const
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    QImage shot = screenshot();
+    while (!deadline.hasExpired()) {
+        const QImage next = screenshot();
+        if (!next.isNull() && next == shot && ready(next)) break;
+        shot = next;
+    }
+    return shot;
+}
+
 bool XDriver::xdotool(const QStringList& arguments) const
 {
     const ToolResult result = runTool(QStringLiteral("xdotool"), arguments, 10000, displayEnvironment(m_display));

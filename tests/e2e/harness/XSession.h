@@ -13,6 +13,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -91,6 +92,9 @@ public:
     bool key(const QString& keyName, int times = 1) const;
 
     QImage screenshot() const;
+    // The screen once `ready` holds and two shots in a row agree, since
+    // controls paint one by one; the last shot after `timeoutMs` otherwise.
+    QImage settledScreenshot(const std::function<bool(const QImage&)>& ready, int timeoutMs = 10000) const;
 
 private:
     bool xdotool(const QStringList& arguments) const;

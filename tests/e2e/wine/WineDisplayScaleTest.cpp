@@ -102,11 +102,8 @@ TEST_P(WineDisplayScale, DrawsTheWholeWindowAtTheScaleAndPressesLandOnThePixelUn
     ASSERT_FALSE(window.isEmpty()) << "the main window never appeared; the program " << m_program.describe();
     EXPECT_EQ(x.geometry(window), QRect(0, 0, scale.toDevice(800), scale.toDevice(600)));
 
-    QImage shot;
-    for (int tries = 0; tries < 100; ++tries) {
-        shot = x.screenshot();
-        if ((shot.pixel(on.swatch(8)) & 0xFFFFFFu) == e2e::kWhite) break;  // drawn
-    }
+    const QImage shot = x.settledScreenshot(
+        [&](const QImage& screen) { return (screen.pixel(on.swatch(8)) & 0xFFFFFFu) == e2e::kWhite; });
 
     // Every caption whole: the labels above what follows them (a swatch's
     // border overlaps their last row), the buttons inside their edges.

@@ -9,7 +9,6 @@
 #include "app/Layout.h"
 #include "support/ControlNames.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -59,11 +58,9 @@ TEST_F(WineEndToEnd, PaintsOnScreenAndSavesThroughWindowsDialogs)
 
     // The palette, the current colour, the smallest pencil and the frame
     // around swatch 6, each at its pixels.
-    QImage shot;
-    const QDeadlineTimer drawn(10000);
-    do {
-        shot = x.screenshot();
-    } while (!(shot.width() >= 800 && (shot.pixel(on.swatch(8)) & 0xFFFFFFu) == e2e::kWhite) && !drawn.hasExpired());
+    const QImage shot = x.settledScreenshot([&](const QImage& screen) {
+        return screen.width() >= 800 && (screen.pixel(on.swatch(8)) & 0xFFFFFFu) == e2e::kWhite;
+    });
     // Each swatch whole: its colour inside a one-pixel border, nothing over it.
     for (int i = 0; i < 9; ++i) {
         const PixelRect place = layout::swatchPlace(i);
