@@ -9,6 +9,11 @@ Form1::Form1(MainWindow& window, Platform& platform)
 
 Form1::~Form1() = default;
 
+void Form1::showError(const std::string& text)
+{
+    m_platform.messageBox(text, kErrorTitle, MessageIcon::Critical, MessageButtons::Ok);
+}
+
 frmAbout* Form1::aboutDialog() const
 {
     // An unloaded dialog only waits to be replaced by the next one.

@@ -111,6 +111,9 @@ public:
     CommonDialog CommonDialog1;
 
 private:
+    // A refusal or failure in the program's error style: titled
+    // kErrorTitle, with the critical icon and OK.
+    void showError(const std::string& text);
     // Opens a chosen picture onto the canvas, or says why it cannot.
     void openChosenPicture(const std::filesystem::path& path);
 

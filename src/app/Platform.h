@@ -94,3 +94,5 @@ public:
 
 inline constexpr char kApplicationTitle[] = "The Tovella Vadovov Rurira Pintaro";
 inline constexpr char kErrorTitle[] = "Pintaro v1.0 [Error]";
+// Joins the two lines of a message box's text.
+inline const std::string kLineBreak = "\r\n";

@@ -7,7 +7,6 @@
 namespace {
 
 const std::string kBmpFilter = "BMP Files|*.bmp|All Files|*.*";
-const std::string kLineBreak = "\r\n";
 const std::string kConfirmTitle = "Pintaro v1.0";
 
 std::string openProblemText(OpenProblem problem)
@@ -60,7 +59,7 @@ void Form1::openChosenPicture(const std::filesystem::path& path)
     // cannot change between the check and the drawing of row 0.
     const OpenProblem problem = openPicture(path, Picture1);
     if (problem != OpenProblem::None) {
-        m_platform.messageBox(openProblemText(problem), kErrorTitle, MessageIcon::Critical, MessageButtons::Ok);
+        showError(openProblemText(problem));
         return;
     }
     // The steps so far were changes to the picture just replaced.
@@ -90,7 +89,7 @@ void Form1::Command4_Click()
     }
     const SaveProblem problem = saveArtwork(Picture1, path);
     if (problem != SaveProblem::None) {
-        m_platform.messageBox(saveProblemText(problem), kErrorTitle, MessageIcon::Critical, MessageButtons::Ok);
+        showError(saveProblemText(problem));
         return;
     }
     m_platform.messageBox("Your Artwork Has Been Saved", kConfirmTitle, MessageIcon::Information,

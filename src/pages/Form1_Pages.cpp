@@ -22,7 +22,7 @@ std::string pageProblemText(const fs::path& source, PageProblem problem)
     case PageProblem::NotSaved: reason = "The Pictures Folder Can't Be Written To"; break;
     case PageProblem::None: break;
     }
-    return "\"" + source.filename().u8string() + "\" Can't Be Made Into A Picture\r\n" + reason;
+    return "\"" + source.filename().u8string() + "\" Can't Be Made Into A Picture" + kLineBreak + reason;
 }
 
 }  // namespace
@@ -38,8 +38,7 @@ void Form1::ImportPages(const std::vector<fs::path>& paths)
         if (page.problem == PageProblem::None)
             last = page.saved;
         else
-            m_platform.messageBox(pageProblemText(source, page.problem), kErrorTitle, MessageIcon::Critical,
-                                  MessageButtons::Ok);
+            showError(pageProblemText(source, page.problem));
     }
     if (last) openChosenPicture(*last);
 }

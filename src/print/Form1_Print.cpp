@@ -16,6 +16,5 @@ void Form1::PrintArtwork()
     case PrintOutcome::NoPrinter: reason = "No Printer Is Installed"; break;
     case PrintOutcome::Failed: reason = result.reason.empty() ? "The Printer Reported A Problem" : result.reason; break;
     }
-    m_platform.messageBox("Your Artwork Could Not Be Printed\r\n" + reason, kErrorTitle, MessageIcon::Critical,
-                          MessageButtons::Ok);
+    showError("Your Artwork Could Not Be Printed" + kLineBreak + reason);
 }
