@@ -21,4 +21,7 @@ enum Id {
     kPrint = 142,
 };
 
+// A drawn control pressed through a screen reader: wParam is its id.
+constexpr UINT kDrawnPressed = WM_APP + 1;
+
 }  // namespace controls

@@ -3,6 +3,7 @@
 #include "app/Form1.h"
 #include "app/Layout.h"
 #include "win32/DialogKeys.h"
+#include "win32/DrawnAccessible.h"
 #include "win32/Dpi.h"
 #include "win32/MainWindowControls.h"
 #include "win32/Resources.h"
@@ -11,6 +12,7 @@
 #include "win32/WindowProc.h"
 
 #include <shellapi.h>
+#include <windowsx.h>
 
 #include <filesystem>
 #include <string>
@@ -25,7 +27,6 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBO
 Win32MainWindow::Win32MainWindow(HINSTANCE instance) : m_instance(instance)
 {
     CanvasView::registerClass(instance);
-    FrameShape::registerClass(instance);
     // The taskbar and Alt+Tab show the program's icon; the title bar keeps the window's own.
     m_bigIcon = static_cast<HICON>(LoadImageW(instance, L"PINTARO", IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
     m_smallIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_WINDOW), IMAGE_ICON, 16, 16, 0));
@@ -78,34 +79,29 @@ LRESULT Win32MainWindow::handleMessage(HWND window, UINT message, WPARAM wParam,
 {
     switch (message) {
     case WM_COMMAND:
-        // Buttons' BN_CLICKED and the labels' STN_CLICKED are both 0; a
-        // shortcut key comes as 1, with no control. An owner-drawn button
-        // reports the second click of a double click as BN_DOUBLECLICKED,
-        // where a push button clicks twice.
+        // A button's BN_CLICKED is 0; a shortcut key comes as 1, with no
+        // control. An owner-drawn button reports the second click of a
+        // double click as BN_DOUBLECLICKED, where a push button clicks twice.
         if ((HIWORD(wParam) == 0 && lParam != 0) || (HIWORD(wParam) == 1 && lParam == 0)
             || (HIWORD(wParam) == BN_DOUBLECLICKED && lParam != 0))
             command(LOWORD(wParam));
         return 0;
-    case WM_CTLCOLORSTATIC: {
-        const auto dc = reinterpret_cast<HDC>(wParam);
-        if (const HBRUSH brush = m_backs.paint(reinterpret_cast<HWND>(lParam), dc))
-            return reinterpret_cast<LRESULT>(brush);
-        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-    }
-    case WM_DRAWITEM: {
-        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        if (m_pictureButtons.draw(item)) return TRUE;
-        if (item.CtlType != ODT_STATIC) break;
-        // The coloured labels: their colour, or the window's until they have one.
-        const HBRUSH brush = m_backs.paint(item.hwndItem, item.hDC);
-        FillRect(item.hDC, &item.rcItem, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
-        return TRUE;
-    }
+    case WM_DRAWITEM:
+        if (m_pictureButtons.draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
+        break;
     case WM_PAINT:
-        paintGroupFrames();
+        paint();
         return 0;
+    case WM_LBUTTONDOWN:
+        pressed({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return 0;
+    case controls::kDrawnPressed:
+        command(static_cast<int>(wParam));
+        return 0;
+    case WM_GETOBJECT:
+        if (const LRESULT answer = DrawnAccessible::answer(m_accessible, window, m_drawn, wParam, lParam))
+            return answer;
+        break;
     case WM_DPICHANGED:
         dpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
@@ -124,6 +120,7 @@ LRESULT Win32MainWindow::handleMessage(HWND window, UINT message, WPARAM wParam,
         dropped(reinterpret_cast<HDROP>(wParam));
         return 0;
     case WM_DESTROY:
+        DrawnAccessible::disconnect(m_accessible);
         takeDialogKeys(m_window);
         PostQuitMessage(0);
         return 0;
@@ -209,12 +206,12 @@ void Win32MainWindow::setSaveButtonEnabled(bool enabled)
 
 void Win32MainWindow::setCurrentColourBack(Colour colour)
 {
-    m_backs.set(m_label6, colour);
+    m_drawn.setCurrentColour(colour);
 }
 
 void Win32MainWindow::setPencilSquareBack(int index, Colour colour)
 {
-    m_backs.set(m_label3.at(static_cast<std::size_t>(index)), colour);
+    m_drawn.setPencilSquare(index, colour);
 }
 
 void Win32MainWindow::focusCanvas()

@@ -3,8 +3,7 @@
 #include "app/Layout.h"
 #include "app/Window.h"
 #include "win32/CanvasView.h"
-#include "win32/FrameShape.h"
-#include "win32/LabelBacks.h"
+#include "win32/DrawnControls.h"
 #include "win32/PictureButtons.h"
 #include "win32/ScaledControls.h"
 
@@ -15,6 +14,7 @@
 #include <array>
 #include <vector>
 
+class DrawnAccessible;
 class Form1;
 
 // The main window in plain Win32: every control of the layout at its place,
@@ -53,8 +53,6 @@ public:
 private:
     void createControls();
     HWND createControl(const wchar_t* windowClass, const char* text, DWORD style, const PixelRect& place, int id);
-    // `measuring` has the dialog font at the window's dpi selected.
-    HWND createCaption(const layout::Control& caption, HDC measuring);
     HWND createPictureButton(const PixelRect& place, int id, int icon, const char* name);
     // Made once the window shows: no tip is wanted before the first hover.
     void addToolTips();
@@ -63,11 +61,10 @@ private:
     void activated();
     // Places every control, its font and the icons at m_scale.
     void applyScale();
-    // The frames around the groups of controls, which no control overlaps.
-    void paintGroupFrames();
+    void paint();
+    // A press on the window's own face: a drawn control's click.
+    void pressed(POINT client);
     void dpiChanged(int dpi, const RECT& suggested);
-    // A line `units` wide in device pixels: one pixel or more.
-    int deviceLine(int units) const;
     // Files dropped on the window become pictures to colour.
     void dropped(HDROP drop);
 
@@ -77,24 +74,20 @@ private:
     HWND m_lastFocus = nullptr;  // given back when the window is active again
     DisplayScale m_scale;
     ScaledControls m_scaled;     // every control placed by its layout units
-    PixelRect m_shape1Place;     // in units
 
-    // Controls, named as on the form they model.
+    // Controls, named as on the form they model; the captions, swatches,
+    // current colour, pencil-size squares and selection frame are drawn.
     CanvasView m_picture1;
-    std::array<HWND, 5> m_captions{};  // Label7, Label5, Label2, Label4, Label8
-    std::array<HWND, 9> m_label1{};    // palette swatches
-    HWND m_label6 = nullptr;           // current colour
-    std::array<HWND, 3> m_label3{};    // pencil-size squares
     HWND m_command1 = nullptr;         // "More Colors"
     HWND m_command2 = nullptr;         // open
     std::array<HWND, 4> m_command3{};  // tools
     HWND m_command4 = nullptr;         // save
     HWND m_command5 = nullptr;         // Exit
     HWND m_command6 = nullptr;         // About
-    FrameShape m_shape1;               // selection frame around the chosen swatch
+    DrawnControls m_drawn{m_scale};
+    DrawnAccessible* m_accessible = nullptr;  // made when a screen reader asks
     HWND m_toolTips = nullptr;
 
-    LabelBacks m_backs;
     PictureButtons m_pictureButtons;
     HICON m_bigIcon = nullptr;
     HICON m_smallIcon = nullptr;

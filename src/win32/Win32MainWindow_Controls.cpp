@@ -18,12 +18,7 @@ using namespace controls;
 
 namespace {
 
-constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
-constexpr DWORD kButton = kChild | WS_TABSTOP | BS_PUSHBUTTON;
-// Clickable colour labels: the border is the single line around them. Drawn
-// by the window (WM_DRAWITEM), so their text is their name for a screen
-// reader and never shows.
-constexpr DWORD kColourLabel = kChild | WS_BORDER | SS_NOTIFY | SS_OWNERDRAW;
+constexpr DWORD kButton = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | BS_PUSHBUTTON;
 
 }  // namespace
 
@@ -41,25 +36,6 @@ HWND Win32MainWindow::createControl(const wchar_t* windowClass, const char* text
     return control;
 }
 
-// A one-line caption on one line, whatever the font: measured at the
-// window's dpi, and given room for it in units; a static centring its text
-// vertically draws a single line.
-HWND Win32MainWindow::createCaption(const layout::Control& caption, HDC measuring)
-{
-    if (!layout::isOneLine(caption))
-        return createControl(WC_STATICW, caption.caption, kChild | SS_CENTER | SS_NOPREFIX, caption.place, -1);
-    const std::wstring text = wideText(caption.caption);
-    SIZE size{};
-    GetTextExtentPoint32W(measuring, text.c_str(), static_cast<int>(text.size()), &size);
-    const auto units = [this](LONG device) {
-        return static_cast<int>((device * DisplayScale::kBaseDpi + m_scale.dpi() - 1) / m_scale.dpi());
-    };
-    PixelRect place = layout::oneLinePlace(caption.place, units(size.cx));
-    // As high as the text, so the line keeps to the label's top.
-    if (size.cy > 0) place.height = std::min(place.height, units(size.cy));
-    return createControl(WC_STATICW, caption.caption, kChild | SS_CENTER | SS_NOPREFIX | SS_CENTERIMAGE, place, -1);
-}
-
 // The button's text is its name, its tooltip; the button draws only its icon.
 HWND Win32MainWindow::createPictureButton(const PixelRect& place, int id, int icon, const char* name)
 {
@@ -70,14 +46,9 @@ HWND Win32MainWindow::createPictureButton(const PixelRect& place, int id, int ic
 
 // Windows puts each new child below its siblings, and Tab follows that
 // order from the top, so the controls are made top first and none is moved
-// in the order afterwards. The selection frame lies over everything; below
-// the tab stops, the coloured labels lie over the captions they touch (a
-// swatch's top border over the caption above it).
+// in the order afterwards. What takes no focus is drawn by the window.
 void Win32MainWindow::createControls()
 {
-    m_shape1Place = layout::kShape1;
-    m_shape1.create(m_window, m_instance, m_scale.toDevice(m_shape1Place), deviceLine(layout::kShape1Width));
-
     m_picture1.create(m_window, m_instance, kPicture1, m_scale, layout::kPicture1.place);
     m_command1 = createControl(WC_BUTTONW, layout::kCommand1.caption, kButton, layout::kCommand1.place, kCommand1);
     m_command2 = createPictureButton(layout::kCommand2.place, kCommand2, IDI_FOLDER, layout::kCommand2.toolTip);
@@ -93,25 +64,7 @@ void Win32MainWindow::createControls()
     m_command6 = createControl(WC_BUTTONW, layout::kCommand6.caption, kButton, layout::kCommand6.place, kCommand6);
     m_pictureButtons.load(m_instance, m_scale);
 
-    for (int i = 0; i < 9; ++i) {
-        const auto index = static_cast<std::size_t>(i);
-        m_label1[index] = createControl(WC_STATICW, layout::kSwatchNames[index], kColourLabel, layout::swatchPlace(i),
-                                        kLabel1First + i);
-        m_backs.set(m_label1[index], layout::kPalette[index]);
-    }
-    m_label6 = createControl(WC_STATICW, nullptr, kChild | WS_BORDER, layout::kLabel6.place, -1);
-    for (int i = 0; i < 3; ++i) {
-        const auto index = static_cast<std::size_t>(i);
-        m_label3[index] = createControl(WC_STATICW, layout::kPencilSizeNames[index], kColourLabel,
-                                        layout::kLabel3[index], kLabel3First + i);
-    }
-
-    const HDC measuring = GetDC(m_window);
-    const HGDIOBJ old = SelectObject(measuring, dialogFont(m_scale.dpi()));
-    for (std::size_t i = 0; i < m_captions.size(); ++i)
-        m_captions[i] = createCaption(layout::kCaptions[i], measuring);
-    SelectObject(measuring, old);
-    ReleaseDC(m_window, measuring);
+    m_drawn.create(m_window);
     m_lastFocus = m_picture1.handle();
 }
 

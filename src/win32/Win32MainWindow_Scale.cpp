@@ -7,27 +7,25 @@
 
 #include <algorithm>
 
-// Lines keep their weight.
-int Win32MainWindow::deviceLine(int units) const
-{
-    return std::max(1, m_scale.toDevice(units));
-}
-
 void Win32MainWindow::applyScale()
 {
     m_scaled.place(m_scale);
     m_picture1.setScale(m_scale, layout::kPicture1.place);
-    placeSelectionFrame(m_shape1Place);
     m_pictureButtons.load(m_instance, m_scale);
 }
 
-void Win32MainWindow::paintGroupFrames()
+void Win32MainWindow::paint()
 {
     PAINTSTRUCT paint;
     const HDC dc = BeginPaint(m_window, &paint);
-    for (const layout::Control& frame : layout::kGroupFrames)
-        FrameShape::draw(dc, m_scale.toDevice(frame.place), deviceLine(1));
+    m_drawn.paint(dc);
     EndPaint(m_window, &paint);
+}
+
+void Win32MainWindow::pressed(POINT client)
+{
+    const int id = m_drawn.commandAt(client);
+    if (id >= 0) command(id);
 }
 
 void Win32MainWindow::dpiChanged(int dpi, const RECT& suggested)
@@ -54,6 +52,5 @@ void Win32MainWindow::placeOuter(int left, int top, int width, int height)
 
 void Win32MainWindow::placeSelectionFrame(const PixelRect& place)
 {
-    m_shape1Place = place;
-    m_shape1.place(m_scale.toDevice(place), deviceLine(layout::kShape1Width));
+    m_drawn.placeSelectionFrame(place);
 }

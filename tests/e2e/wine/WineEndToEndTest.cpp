@@ -90,21 +90,24 @@ TEST_F(WineEndToEnd, PaintsOnScreenAndSavesThroughWindowsDialogs)
         EXPECT_LE(std::abs((ink.left() - label.left()) - (label.right() - ink.right())), 2) << caption.caption;
     }
 
-    // Each picture button, swatch and pencil-size square names itself in its
-    // window text, which it does not draw (an icon, or drawn by the window).
-    const ToolResult texts = runTool(kWineRun,
-                                     {QStringLiteral("--prefix"), prefix(), QStringLiteral(PINTARO_WINDOW_TEXTS),
-                                      QString::fromLatin1(layout::kMainTitle)},
+    // Each picture button, swatch and pencil-size square has a name a screen
+    // reader reads, which it does not draw: a button drawing only its icon,
+    // or a part the window draws itself. Pressed through the reader, a
+    // swatch chooses its colour.
+    const ToolResult names = runTool(kWineRun,
+                                     {QStringLiteral("--prefix"), prefix(), QStringLiteral(PINTARO_ACCESSIBLE_NAMES),
+                                      QString::fromLatin1(layout::kMainTitle), QStringLiteral("Red")},
                                      30000, wineEnvironment(m_screen.display(), m_home, prefix()));
-    ASSERT_EQ(texts.exitCode, 0) << "no " PINTARO_WINDOW_TEXTS " or no main window; tools/build-windows makes it";
-    QMap<QString, QStringList> controlNamed;  // class and style by window text
-    QStringList tabOrder;                     // the tab stops' texts, in the windows' order
-    for (const QString& line : QString::fromUtf8(texts.output).split(QLatin1Char('\n'))) {
+    ASSERT_EQ(names.exitCode, 0) << "no " PINTARO_ACCESSIBLE_NAMES ", no main window or no swatch to press; "
+                                    "tools/build-windows makes it";
+    QMap<QString, QStringList> controlNamed;  // kind and style or role by name
+    QStringList tabOrder;                     // the tab stops' names, in the windows' order
+    for (const QString& line : QString::fromUtf8(names.output).split(QLatin1Char('\n'))) {
         const QStringList fields = line.split(QLatin1Char('\t'));
         if (fields.size() != 3) continue;
-        const QString text = fields[2].trimmed();
-        controlNamed.insert(text, fields.mid(0, 2));
-        if (fields[1].toUInt(nullptr, 16) & 0x00010000u) tabOrder << text;  // WS_TABSTOP
+        const QString name = fields[2].trimmed();
+        controlNamed.insert(name, fields.mid(0, 2));
+        if (fields[0] != QLatin1String("drawn") && (fields[1].toUInt(nullptr, 16) & 0x00010000u)) tabOrder << name;  // WS_TABSTOP
     }
     // Tab follows the order the controls were made in.
     const QStringList expectedTabOrder = {QString(), layout::kCommand1.caption, layout::kCommand2.toolTip,
@@ -117,11 +120,19 @@ TEST_F(WineEndToEnd, PaintsOnScreenAndSavesThroughWindowsDialogs)
         const auto found = controlNamed.constFind(QString::fromLatin1(expected.name));
         ASSERT_NE(found, controlNamed.constEnd()) << expected.control << " is not named " << expected.name;
         const unsigned style = (*found)[1].toUInt(nullptr, 16);
-        const bool button = (*found)[0].compare(QStringLiteral("Button"), Qt::CaseInsensitive) == 0;
-        // BS_OWNERDRAW or BS_ICON; SS_OWNERDRAW.
-        const bool drawsNoText = button ? (style & 0x0Fu) == 0x0Bu || (style & 0x40u) != 0 : (style & 0x1Fu) == 0x0Du;
-        EXPECT_TRUE(drawsNoText) << expected.control << " may draw its name";
+        // BS_OWNERDRAW or BS_ICON; a drawn part must say it is a button (ROLE_SYSTEM_PUSHBUTTON).
+        const bool drawn = (*found)[0] == QLatin1String("drawn");
+        const bool drawsNoText = drawn ? style == 0x2Bu : (style & 0x0Fu) == 0x0Bu || (style & 0x40u) != 0;
+        EXPECT_TRUE(drawsNoText) << expected.control << " may draw its name, or is no button";
     }
+    for (const layout::Control& caption : layout::kCaptions)
+        EXPECT_EQ(controlNamed.value(QString::fromLatin1(caption.caption)).value(1), QStringLiteral("00000029"))
+            << caption.caption << " is not read as text";  // ROLE_SYSTEM_STATICTEXT
+    const QImage pressed = x.settledScreenshot([&](const QImage& screen) {
+        return (screen.pixel(on.middleOf(layout::kLabel6.place)) & 0xFFFFFFu) == screenColour(layout::kPalette[5]);
+    });
+    EXPECT_EQ(pressed.pixel(on.middleOf(layout::kLabel6.place)) & 0xFFFFFFu, screenColour(layout::kPalette[5]))
+        << "pressing Red through the reader";
 
     // With no picture open a press on the canvas asks for one.
     ASSERT_TRUE(x.click(on.canvasPoint(320, 260)));
