@@ -2,6 +2,7 @@
 
 #include "about/frmAbout.h"
 #include "raster/PixelRect.h"
+#include "win32/CommonControls.h"
 #include "win32/DialogFont.h"
 #include "win32/DialogKeys.h"
 #include "win32/Dpi.h"
@@ -58,6 +59,7 @@ Win32AboutWindow::Win32AboutWindow(HINSTANCE instance, frmAbout& handlers, HICON
     windowClass.lpszClassName = kClassName;
     RegisterClassExW(&windowClass);  // fails harmlessly from the second dialog on
 
+    const CommonControls look;
     m_window = CreateWindowExW(0, kClassName, wideText(frmAbout::kCaption).c_str(), kStyle, 0, 0, kClientWidth,
                                kClientHeight, nullptr, nullptr, instance, this);
     if (!m_window) return;

@@ -87,7 +87,7 @@ LRESULT Win32MainWindow::handleMessage(HWND window, UINT message, WPARAM wParam,
             command(LOWORD(wParam));
         return 0;
     case WM_DRAWITEM:
-        if (m_pictureButtons.draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
+        if (m_buttonFaces.draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
         break;
     case WM_PAINT:
         paint();

@@ -4,7 +4,7 @@
 #include "app/Window.h"
 #include "win32/CanvasView.h"
 #include "win32/DrawnControls.h"
-#include "win32/PictureButtons.h"
+#include "win32/ButtonFaces.h"
 #include "win32/ScaledControls.h"
 
 #include <windows.h>
@@ -88,7 +88,7 @@ private:
     DrawnAccessible* m_accessible = nullptr;  // made when a screen reader asks
     HWND m_toolTips = nullptr;
 
-    PictureButtons m_pictureButtons;
+    ButtonFaces m_buttonFaces;
     HICON m_bigIcon = nullptr;
     HICON m_smallIcon = nullptr;
 };

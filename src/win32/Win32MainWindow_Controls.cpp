@@ -3,6 +3,7 @@
 #include "win32/Win32MainWindow.h"
 
 #include "app/Layout.h"
+#include "win32/CommonControls.h"
 #include "win32/DialogFont.h"
 #include "win32/MainWindowControls.h"
 #include "win32/Resources.h"
@@ -18,7 +19,8 @@ using namespace controls;
 
 namespace {
 
-constexpr DWORD kButton = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | BS_PUSHBUTTON;
+// Owner-drawn: see ButtonFaces.
+constexpr DWORD kButton = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | BS_OWNERDRAW;
 
 }  // namespace
 
@@ -39,8 +41,8 @@ HWND Win32MainWindow::createControl(const wchar_t* windowClass, const char* text
 // The button's text is its name, its tooltip; the button draws only its icon.
 HWND Win32MainWindow::createPictureButton(const PixelRect& place, int id, int icon, const char* name)
 {
-    const HWND button = createControl(WC_BUTTONW, name, kButton | BS_OWNERDRAW, place, id);
-    m_pictureButtons.add(button, icon, icon + IDI_GREYED_AFTER);
+    const HWND button = createControl(WC_BUTTONW, name, kButton, place, id);
+    m_buttonFaces.add(button, icon, icon + IDI_GREYED_AFTER);
     return button;
 }
 
@@ -51,6 +53,7 @@ void Win32MainWindow::createControls()
 {
     m_picture1.create(m_window, m_instance, kPicture1, m_scale, layout::kPicture1.place);
     m_command1 = createControl(WC_BUTTONW, layout::kCommand1.caption, kButton, layout::kCommand1.place, kCommand1);
+    m_buttonFaces.addText(m_command1);
     m_command2 = createPictureButton(layout::kCommand2.place, kCommand2, IDI_FOLDER, layout::kCommand2.toolTip);
     const int toolIcons[4] = {IDI_PENCIL, IDI_BUCKET, IDI_ERASER, IDI_EYEDROPPER};
     for (int i = 0; i < 4; ++i) {
@@ -62,7 +65,9 @@ void Win32MainWindow::createControls()
     EnableWindow(m_command4, FALSE);
     m_command5 = createControl(WC_BUTTONW, layout::kCommand5.caption, kButton, layout::kCommand5.place, kCommand5);
     m_command6 = createControl(WC_BUTTONW, layout::kCommand6.caption, kButton, layout::kCommand6.place, kCommand6);
-    m_pictureButtons.load(m_instance, m_scale);
+    m_buttonFaces.addText(m_command5);
+    m_buttonFaces.addText(m_command6);
+    m_buttonFaces.load(m_instance, m_scale);
 
     m_drawn.create(m_window);
     m_lastFocus = m_picture1.handle();
@@ -71,6 +76,7 @@ void Win32MainWindow::createControls()
 void Win32MainWindow::addToolTips()
 {
     if (m_toolTips) return;
+    const CommonControls look;
     m_toolTips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_window, nullptr,
                                  m_instance, nullptr);

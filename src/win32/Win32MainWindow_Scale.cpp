@@ -11,7 +11,7 @@ void Win32MainWindow::applyScale()
 {
     m_scaled.place(m_scale);
     m_picture1.setScale(m_scale, layout::kPicture1.place);
-    m_pictureButtons.load(m_instance, m_scale);
+    m_buttonFaces.load(m_instance, m_scale);
 }
 
 void Win32MainWindow::paint()

@@ -1,6 +1,7 @@
 #include "win32/Win32Platform.h"
 
 #include "win32/Com.h"
+#include "win32/CommonControls.h"
 #include "win32/Dpi.h"
 #include "win32/Text.h"
 #include "win32/WicImageDecoder.h"
@@ -36,6 +37,7 @@ std::wstring Win32Platform::dialogFilter(const std::string& filter)
 
 void Win32Platform::showCommonDialog(DialogAction action, CommonDialogState& state)
 {
+    const CommonControls look;
     if (action == DialogAction::Color)
         chooseColour(state);
     else
@@ -97,6 +99,7 @@ MessageAnswer Win32Platform::messageBox(const std::string& text, const std::stri
     if (icon == MessageIcon::Critical) type |= MB_ICONSTOP;
     if (icon == MessageIcon::Information) type |= MB_ICONINFORMATION;
     const std::wstring caption = wideText(title.empty() ? std::string(kApplicationTitle) : title);
+    const CommonControls look;
     switch (MessageBoxW(m_owner, wideText(text).c_str(), caption.c_str(), type)) {
     case IDYES: return MessageAnswer::Yes;
     case IDNO: return MessageAnswer::No;

@@ -3,6 +3,7 @@
 #include "print/PrintLayout.h"
 #include "raster/CanvasImage.h"
 #include "win32/Com.h"
+#include "win32/CommonControls.h"
 
 // PrintDlgExW is declared only where COM's interface macros are.
 #include <objbase.h>
@@ -103,6 +104,7 @@ PrintResult printPage(HDC dc, const CanvasImage& image)
 PrintResult Win32Platform::printImage(const CanvasImage& image)
 {
     useCom();
+    const CommonControls look;
     PrintHandles handles;
     if (!landscapeDefaults(m_owner, handles)) return dialogFailure();
     PRINTDLGEXW settings =

@@ -1,7 +1,9 @@
 // The Win32 front-end's translations that no window shows: text between
-// UTF-8 and UTF-16, the file dialogs' filter, the mouse's VB codes.
+// UTF-8 and UTF-16, the file dialogs' filter, the mouse's VB codes; and the
+// common controls the dialogs are made with.
 
 #include "win32/CanvasView.h"
+#include "win32/CommonControls.h"
 #include "win32/Text.h"
 #include "win32/Win32Platform.h"
 
@@ -49,4 +51,24 @@ TEST(Win32Canvas, MouseCodesAreVisualBasics)
     EXPECT_EQ(CanvasView::heldButtons(MK_RBUTTON), 2);
     EXPECT_EQ(CanvasView::shiftOf(MK_SHIFT | MK_CONTROL | MK_LBUTTON, false), 3);
     EXPECT_EQ(CanvasView::shiftOf(0, true), 4);
+}
+
+// Dialogs get common controls 6 from the context made around them; outside
+// it the program's windows are classic, so start-up need not load them.
+TEST(Win32CommonControls, VersionSixOnlyWhileInEffect)
+{
+    // Windows made as buttons are common controls 6's where the context in
+    // effect sends the class there.
+    const auto buttonsAreVersionSix = [] {
+        ACTCTX_SECTION_KEYED_DATA found{};
+        found.cbSize = sizeof found;
+        return FindActCtxSectionStringW(0, nullptr, ACTIVATION_CONTEXT_SECTION_WINDOW_CLASS_REDIRECTION, L"Button",
+                                        &found) != FALSE;
+    };
+    {
+        const CommonControls look;
+        ASSERT_TRUE(look.active());
+        EXPECT_TRUE(buttonsAreVersionSix());
+    }
+    EXPECT_FALSE(buttonsAreVersionSix());
 }

@@ -1,4 +1,4 @@
-#include "win32/PictureButtons.h"
+#include "win32/ButtonFaces.h"
 
 #include <uxtheme.h>
 #include <vsstyle.h>
@@ -9,10 +9,42 @@ constexpr int kArtSize = 32;
 // Every icon's drawn part, in its 32 by 32 pixels.
 constexpr RECT kDrawnPart{8, 9, 27, 25};
 
+// The buttons' own window procedure, shared by all: the button under the
+// mouse shows the theme's hover look, as a common controls 6 button does.
+WNDPROC g_buttonProc = nullptr;
+HWND g_hot = nullptr;
+
+LRESULT CALLBACK trackHover(HWND button, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_MOUSEMOVE && g_hot != button) {
+        TRACKMOUSEEVENT leaving{sizeof leaving, TME_LEAVE, button, 0};
+        TrackMouseEvent(&leaving);
+        if (g_hot) InvalidateRect(g_hot, nullptr, FALSE);
+        g_hot = button;
+        InvalidateRect(button, nullptr, FALSE);
+    } else if (message == WM_MOUSELEAVE && g_hot == button) {
+        g_hot = nullptr;
+        InvalidateRect(button, nullptr, FALSE);
+    } else if (message == WM_NCDESTROY && g_hot == button) {
+        g_hot = nullptr;
+    }
+    return CallWindowProcW(g_buttonProc, button, message, wParam, lParam);
+}
+
+void trackHoverOf(HWND button)
+{
+    const auto previous =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrW(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(trackHover)));
+    if (!g_buttonProc) g_buttonProc = previous;
+}
+
 void drawFace(HWND button, HDC dc, RECT rect, UINT state)
 {
     if (const HTHEME theme = OpenThemeData(button, L"BUTTON")) {
-        const int part = (state & ODS_DISABLED) ? PBS_DISABLED : (state & ODS_SELECTED) ? PBS_PRESSED : PBS_NORMAL;
+        const int part = (state & ODS_DISABLED) ? PBS_DISABLED
+                         : (state & ODS_SELECTED) ? PBS_PRESSED
+                         : button == g_hot       ? PBS_HOT
+                                                 : PBS_NORMAL;
         if (IsThemeBackgroundPartiallyTransparent(theme, BP_PUSHBUTTON, part))
             DrawThemeParentBackground(button, dc, &rect);  // the rounded corners
         DrawThemeBackground(theme, dc, BP_PUSHBUTTON, part, &rect, nullptr);
@@ -26,6 +58,23 @@ void drawFace(HWND button, HDC dc, RECT rect, UINT state)
     }
 }
 
+// As a push button draws its text: centred on one line, clear of the edge,
+// down and right a pixel while pushed.
+void drawText(const DRAWITEMSTRUCT& item)
+{
+    wchar_t text[64] = {};
+    GetWindowTextW(item.hwndItem, text, 64);
+    RECT label = item.rcItem;
+    InflateRect(&label, -2, -2);
+    if (item.itemState & ODS_SELECTED) OffsetRect(&label, 1, 1);
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0));
+    const HGDIOBJ old = font ? SelectObject(item.hDC, font) : nullptr;
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, GetSysColor((item.itemState & ODS_DISABLED) ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
+    DrawTextW(item.hDC, text, -1, &label, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    if (old) SelectObject(item.hDC, old);
+}
+
 HICON loadIcon(HINSTANCE instance, int id, int size)
 {
     return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, 0));
@@ -33,17 +82,24 @@ HICON loadIcon(HINSTANCE instance, int id, int size)
 
 }  // namespace
 
-PictureButtons::~PictureButtons()
+ButtonFaces::~ButtonFaces()
 {
     release();
 }
 
-void PictureButtons::add(HWND button, int icon, int greyedIcon)
+void ButtonFaces::add(HWND button, int icon, int greyedIcon)
 {
     m_buttons.push_back({button, icon, greyedIcon, nullptr, nullptr});
+    trackHoverOf(button);
 }
 
-void PictureButtons::release()
+void ButtonFaces::addText(HWND button)
+{
+    m_buttons.push_back({button, 0, 0, nullptr, nullptr});
+    trackHoverOf(button);
+}
+
+void ButtonFaces::release()
 {
     for (Button& b : m_buttons) {
         if (b.normal) DestroyIcon(b.normal);
@@ -52,7 +108,7 @@ void PictureButtons::release()
     }
 }
 
-void PictureButtons::load(HINSTANCE instance, const DisplayScale& scale)
+void ButtonFaces::load(HINSTANCE instance, const DisplayScale& scale)
 {
     release();
     m_instance = instance;
@@ -62,11 +118,15 @@ void PictureButtons::load(HINSTANCE instance, const DisplayScale& scale)
     for (Button& b : m_buttons) InvalidateRect(b.window, nullptr, TRUE);
 }
 
-bool PictureButtons::draw(const DRAWITEMSTRUCT& item)
+bool ButtonFaces::draw(const DRAWITEMSTRUCT& item)
 {
     for (Button& b : m_buttons) {
         if (b.window != item.hwndItem) continue;
         drawFace(b.window, item.hDC, item.rcItem, item.itemState);
+        if (b.icon == 0) {
+            drawText(item);
+            return true;
+        }
         const int width = item.rcItem.right - item.rcItem.left;
         const int height = item.rcItem.bottom - item.rcItem.top;
         const int pushed = (item.itemState & ODS_SELECTED) ? 1 : 0;
