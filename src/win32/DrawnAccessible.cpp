@@ -6,14 +6,9 @@
 
 #include <string>
 
-// What the window itself and its child windows answer.
-#define PASS_TO_STANDARD(call) \
-    do { \
-        if (!m_standard) return RPC_E_DISCONNECTED; \
-        return m_standard->call; \
-    } while (false)
-
 namespace {
+
+using Item = DrawnControls::Item;
 
 VARIANT longVariant(long value)
 {
@@ -136,19 +131,27 @@ long DrawnAccessible::standardCount() const
     return count;
 }
 
-DrawnAccessible::Kind DrawnAccessible::classify(const VARIANT& child, long& drawnIndex) const
+template <typename Standard>
+HRESULT DrawnAccessible::standard(Standard ask) const
 {
-    if (!m_drawn) return Kind::Gone;
-    if (child.vt != VT_I4) return Kind::Invalid;
+    return m_standard ? ask(m_standard) : RPC_E_DISCONNECTED;
+}
+
+template <typename Standard, typename Drawn>
+HRESULT DrawnAccessible::route(const VARIANT& child, Standard ask, Drawn drawn) const
+{
+    if (!m_drawn) return RPC_E_DISCONNECTED;
+    if (child.vt != VT_I4) return E_INVALIDARG;
     const long before = standardCount();
-    if (child.lVal <= before) return Kind::Standard;  // CHILDID_SELF is 0
-    drawnIndex = child.lVal - before - 1;
-    return drawnIndex < static_cast<long>(m_drawn->items().size()) ? Kind::Drawn : Kind::Invalid;
+    if (child.lVal <= before) return standard(ask);  // CHILDID_SELF is 0
+    const auto index = static_cast<std::size_t>(child.lVal - before - 1);
+    if (index >= m_drawn->items().size()) return E_INVALIDARG;
+    return drawn(m_drawn->items()[index]);
 }
 
 HRESULT DrawnAccessible::get_accParent(IDispatch** parent)
 {
-    PASS_TO_STANDARD(get_accParent(parent));
+    return standard([&](IAccessible* s) { return s->get_accParent(parent); });
 }
 
 HRESULT DrawnAccessible::get_accChildCount(long* count)
@@ -163,187 +166,127 @@ HRESULT DrawnAccessible::get_accChild(VARIANT child, IDispatch** dispatch)
 {
     if (!dispatch) return E_POINTER;
     *dispatch = nullptr;
-    long index = 0;
-    switch (classify(child, index)) {
-    case Kind::Standard: PASS_TO_STANDARD(get_accChild(child, dispatch));
-    case Kind::Drawn: return S_FALSE;  // a simple element, answered here by its id
-    case Kind::Gone: return RPC_E_DISCONNECTED;
-    default: return E_INVALIDARG;
-    }
+    // A drawn item is a simple element, answered here by its id.
+    return route(child, [&](IAccessible* s) { return s->get_accChild(child, dispatch); },
+                 [](const Item&) { return S_FALSE; });
 }
 
 HRESULT DrawnAccessible::get_accName(VARIANT child, BSTR* name)
 {
-    long index = 0;
-    switch (classify(child, index)) {
-    case Kind::Standard: PASS_TO_STANDARD(get_accName(child, name));
-    case Kind::Drawn: return text(m_drawn->items()[static_cast<std::size_t>(index)].name, name);
-    case Kind::Gone: return RPC_E_DISCONNECTED;
-    default: return E_INVALIDARG;
-    }
+    return route(child, [&](IAccessible* s) { return s->get_accName(child, name); },
+                 [&](const Item& item) { return text(item.name, name); });
 }
 
 HRESULT DrawnAccessible::get_accValue(VARIANT child, BSTR* value)
 {
-    long index = 0;
-    switch (classify(child, index)) {
-    case Kind::Standard: PASS_TO_STANDARD(get_accValue(child, value));
-    case Kind::Drawn: return none(value);
-    case Kind::Gone: return RPC_E_DISCONNECTED;
-    default: return E_INVALIDARG;
-    }
+    return route(child, [&](IAccessible* s) { return s->get_accValue(child, value); },
+                 [&](const Item&) { return none(value); });
 }
 
 HRESULT DrawnAccessible::get_accDescription(VARIANT child, BSTR* description)
 {
-    long index = 0;
-    switch (classify(child, index)) {
-    case Kind::Standard: PASS_TO_STANDARD(get_accDescription(child, description));
-    case Kind::Drawn: return none(description);
-    case Kind::Gone: return RPC_E_DISCONNECTED;
-    default: return E_INVALIDARG;
-    }
+    return route(child, [&](IAccessible* s) { return s->get_accDescription(child, description); },
+                 [&](const Item&) { return none(description); });
 }
 
 HRESULT DrawnAccessible::get_accRole(VARIANT child, VARIANT* role)
 {
     if (!role) return E_POINTER;
-    long index = 0;
-    switch (classify(child, index)) {
-    case Kind::Standard: PASS_TO_STANDARD(get_accRole(child, role));
-    case Kind::Drawn:
-        *role = longVariant(m_drawn->items()[static_cast<std::size_t>(index)].clickable ? ROLE_SYSTEM_PUSHBUTTON
-                                                                                       : ROLE_SYSTEM_STATICTEXT);
-        return S_OK;
-    case Kind::Gone: return RPC_E_DISCONNECTED;
-    default: return E_INVALIDARG;
-    }
+    return route(child, [&](IAccessible* s) { return s->get_accRole(child, role); },
+                 [&](const Item& item) {
+                     *role = longVariant(item.clickable ? ROLE_SYSTEM_PUSHBUTTON : ROLE_SYSTEM_STATICTEXT);
+                     return S_OK;
+                 });
 }
 
 HRESULT DrawnAccessible::get_accState(VARIANT child, VARIANT* state)
 {
     if (!state) return E_POINTER;
-    long index = 0;
-    switch (classify(child, index)) {
-    case Kind::Standard: PASS_TO_STANDARD(get_accState(child, state));
-    case Kind::Drawn: {
-        long flags = m_drawn->items()[static_cast<std::size_t>(index)].clickable ? 0 : STATE_SYSTEM_READONLY;
-        if (!IsWindowVisible(m_window)) flags |= STATE_SYSTEM_INVISIBLE;
-        *state = longVariant(flags);
-        return S_OK;
-    }
-    case Kind::Gone: return RPC_E_DISCONNECTED;
-    default: return E_INVALIDARG;
-    }
+    return route(child, [&](IAccessible* s) { return s->get_accState(child, state); },
+                 [&](const Item& item) {
+                     long flags = item.clickable ? 0 : STATE_SYSTEM_READONLY;
+                     if (!IsWindowVisible(m_window)) flags |= STATE_SYSTEM_INVISIBLE;
+                     *state = longVariant(flags);
+                     return S_OK;
+                 });
 }
 
 HRESULT DrawnAccessible::get_accHelp(VARIANT child, BSTR* help)
 {
-    long index = 0;
-    switch (classify(child, index)) {
-    case Kind::Standard: PASS_TO_STANDARD(get_accHelp(child, help));
-    case Kind::Drawn: return none(help);
-    case Kind::Gone: return RPC_E_DISCONNECTED;
-    default: return E_INVALIDARG;
-    }
+    return route(child, [&](IAccessible* s) { return s->get_accHelp(child, help); },
+                 [&](const Item&) { return none(help); });
 }
 
 HRESULT DrawnAccessible::get_accHelpTopic(BSTR* file, VARIANT child, long* topic)
 {
-    long index = 0;
-    switch (classify(child, index)) {
-    case Kind::Standard: PASS_TO_STANDARD(get_accHelpTopic(file, child, topic));
-    case Kind::Drawn:
-        if (topic) *topic = -1;
-        return none(file);
-    case Kind::Gone: return RPC_E_DISCONNECTED;
-    default: return E_INVALIDARG;
-    }
+    return route(child, [&](IAccessible* s) { return s->get_accHelpTopic(file, child, topic); },
+                 [&](const Item&) {
+                     if (topic) *topic = -1;
+                     return none(file);
+                 });
 }
 
 HRESULT DrawnAccessible::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut)
 {
-    long index = 0;
-    switch (classify(child, index)) {
-    case Kind::Standard: PASS_TO_STANDARD(get_accKeyboardShortcut(child, shortcut));
-    case Kind::Drawn: return none(shortcut);
-    case Kind::Gone: return RPC_E_DISCONNECTED;
-    default: return E_INVALIDARG;
-    }
+    return route(child, [&](IAccessible* s) { return s->get_accKeyboardShortcut(child, shortcut); },
+                 [&](const Item&) { return none(shortcut); });
 }
 
 HRESULT DrawnAccessible::get_accFocus(VARIANT* focus)
 {
-    PASS_TO_STANDARD(get_accFocus(focus));
+    return standard([&](IAccessible* s) { return s->get_accFocus(focus); });
 }
 
 HRESULT DrawnAccessible::get_accSelection(VARIANT* selection)
 {
-    PASS_TO_STANDARD(get_accSelection(selection));
+    return standard([&](IAccessible* s) { return s->get_accSelection(selection); });
 }
 
 HRESULT DrawnAccessible::get_accDefaultAction(VARIANT child, BSTR* action)
 {
-    long index = 0;
-    switch (classify(child, index)) {
-    case Kind::Standard: PASS_TO_STANDARD(get_accDefaultAction(child, action));
-    case Kind::Drawn:
-        return m_drawn->items()[static_cast<std::size_t>(index)].clickable ? text(L"Press", action) : none(action);
-    case Kind::Gone: return RPC_E_DISCONNECTED;
-    default: return E_INVALIDARG;
-    }
+    return route(child, [&](IAccessible* s) { return s->get_accDefaultAction(child, action); },
+                 [&](const Item& item) { return item.clickable ? text(L"Press", action) : none(action); });
 }
 
 HRESULT DrawnAccessible::accSelect(long flags, VARIANT child)
 {
-    long index = 0;
-    switch (classify(child, index)) {
-    case Kind::Standard: PASS_TO_STANDARD(accSelect(flags, child));
-    case Kind::Drawn: return DISP_E_MEMBERNOTFOUND;  // nothing drawn takes the focus
-    case Kind::Gone: return RPC_E_DISCONNECTED;
-    default: return E_INVALIDARG;
-    }
+    // Nothing drawn takes the focus or a selection.
+    return route(child, [&](IAccessible* s) { return s->accSelect(flags, child); },
+                 [](const Item&) { return DISP_E_MEMBERNOTFOUND; });
 }
 
 HRESULT DrawnAccessible::accLocation(long* left, long* top, long* width, long* height, VARIANT child)
 {
-    long index = 0;
-    switch (classify(child, index)) {
-    case Kind::Standard: PASS_TO_STANDARD(accLocation(left, top, width, height, child));
-    case Kind::Drawn: {
-        if (!left || !top || !width || !height) return E_POINTER;
-        const RECT rect = m_drawn->deviceRect(m_drawn->items()[static_cast<std::size_t>(index)]);
-        POINT corner{rect.left, rect.top};
-        ClientToScreen(m_window, &corner);
-        *left = corner.x;
-        *top = corner.y;
-        *width = rect.right - rect.left;
-        *height = rect.bottom - rect.top;
-        return S_OK;
-    }
-    case Kind::Gone: return RPC_E_DISCONNECTED;
-    default: return E_INVALIDARG;
-    }
+    return route(child, [&](IAccessible* s) { return s->accLocation(left, top, width, height, child); },
+                 [&](const Item& item) {
+                     if (!left || !top || !width || !height) return E_POINTER;
+                     const RECT rect = m_drawn->deviceRect(item);
+                     POINT corner{rect.left, rect.top};
+                     ClientToScreen(m_window, &corner);
+                     *left = corner.x;
+                     *top = corner.y;
+                     *width = rect.right - rect.left;
+                     *height = rect.bottom - rect.top;
+                     return S_OK;
+                 });
 }
 
 HRESULT DrawnAccessible::accNavigate(long direction, VARIANT start, VARIANT* end)
 {
     if (!end) return E_POINTER;
     *end = emptyVariant();
-    long index = 0;
-    switch (classify(start, index)) {
-    case Kind::Standard: PASS_TO_STANDARD(accNavigate(direction, start, end));
-    case Kind::Drawn: {
-        // Among the drawn items, in their order.
-        const long count = static_cast<long>(m_drawn->items().size());
-        const long to = direction == NAVDIR_NEXT ? index + 1 : direction == NAVDIR_PREVIOUS ? index - 1 : -1;
-        if (to < 0 || to >= count) return S_FALSE;
-        *end = longVariant(start.lVal + (to - index));
-        return S_OK;
-    }
-    case Kind::Gone: return RPC_E_DISCONNECTED;
-    default: return E_INVALIDARG;
-    }
+    // Among the drawn items, in their order.
+    return route(start, [&](IAccessible* s) { return s->accNavigate(direction, start, end); },
+                 [&](const Item& item) {
+                     const auto& items = m_drawn->items();
+                     const long index = static_cast<long>(&item - items.data());
+                     const long to = direction == NAVDIR_NEXT       ? index + 1
+                                     : direction == NAVDIR_PREVIOUS ? index - 1
+                                                                    : -1;
+                     if (to < 0 || to >= static_cast<long>(items.size())) return S_FALSE;
+                     *end = longVariant(start.lVal + (to - index));
+                     return S_OK;
+                 });
 }
 
 HRESULT DrawnAccessible::accHitTest(long left, long top, VARIANT* child)
@@ -360,24 +303,18 @@ HRESULT DrawnAccessible::accHitTest(long left, long top, VARIANT* child)
             return S_OK;
         }
     }
-    PASS_TO_STANDARD(accHitTest(left, top, child));
+    return standard([&](IAccessible* s) { return s->accHitTest(left, top, child); });
 }
 
 HRESULT DrawnAccessible::accDoDefaultAction(VARIANT child)
 {
-    long index = 0;
-    switch (classify(child, index)) {
-    case Kind::Standard: PASS_TO_STANDARD(accDoDefaultAction(child));
-    case Kind::Drawn: {
-        const DrawnControls::Item& item = m_drawn->items()[static_cast<std::size_t>(index)];
-        if (!item.clickable) return DISP_E_MEMBERNOTFOUND;
-        // After the reader's call has returned, as a click would come.
-        PostMessageW(m_window, controls::kDrawnPressed, static_cast<WPARAM>(item.command), 0);
-        return S_OK;
-    }
-    case Kind::Gone: return RPC_E_DISCONNECTED;
-    default: return E_INVALIDARG;
-    }
+    return route(child, [&](IAccessible* s) { return s->accDoDefaultAction(child); },
+                 [&](const Item& item) {
+                     if (!item.clickable) return DISP_E_MEMBERNOTFOUND;
+                     // After the reader's call has returned, as a click would come.
+                     PostMessageW(m_window, controls::kDrawnPressed, static_cast<WPARAM>(item.command), 0);
+                     return S_OK;
+                 });
 }
 
 HRESULT DrawnAccessible::put_accName(VARIANT, BSTR)

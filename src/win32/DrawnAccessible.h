@@ -55,10 +55,13 @@ private:
     DrawnAccessible(HWND window, const DrawnControls& drawn, IAccessible* standard);
     ~DrawnAccessible();
 
-    // How a child id reads: the standard view's (the window itself, a
-    // child window), one of the drawn items, or none.
-    enum class Kind { Standard, Drawn, Gone, Invalid };
-    Kind classify(const VARIANT& child, long& drawnIndex) const;
+    // Answers a question about `child`: the standard view's answer for the
+    // window itself and its child windows, `drawn`'s for a drawn item.
+    template <typename Standard, typename Drawn>
+    HRESULT route(const VARIANT& child, Standard standard, Drawn drawn) const;
+    // The standard view's answer, while the window lives.
+    template <typename Standard>
+    HRESULT standard(Standard ask) const;
     long standardCount() const;
 
     ULONG m_references = 1;

@@ -107,7 +107,8 @@ TEST_F(WineEndToEnd, PaintsOnScreenAndSavesThroughWindowsDialogs)
         if (fields.size() != 3) continue;
         const QString name = fields[2].trimmed();
         controlNamed.insert(name, fields.mid(0, 2));
-        if (fields[0] != QLatin1String("drawn") && (fields[1].toUInt(nullptr, 16) & 0x00010000u)) tabOrder << name;  // WS_TABSTOP
+        const bool tabStop = fields[1].toUInt(nullptr, 16) & 0x00010000u;  // WS_TABSTOP
+        if (fields[0] != QLatin1String("drawn") && tabStop) tabOrder << name;
     }
     // Tab follows the order the controls were made in.
     const QStringList expectedTabOrder = {QString(), layout::kCommand1.caption, layout::kCommand2.toolTip,
