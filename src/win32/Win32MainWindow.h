@@ -2,9 +2,9 @@
 
 #include "app/Layout.h"
 #include "app/Window.h"
+#include "win32/ButtonFaces.h"
 #include "win32/CanvasView.h"
 #include "win32/DrawnControls.h"
-#include "win32/ButtonFaces.h"
 #include "win32/ScaledControls.h"
 
 #include <windows.h>
