@@ -100,13 +100,14 @@ TEST_F(WineEndToEnd, PaintsOnScreenAndSavesThroughWindowsDialogs)
                                      30000, wineEnvironment(m_screen.display(), m_home, prefix()));
     ASSERT_EQ(names.exitCode, 0) << "no " PINTARO_ACCESSIBLE_NAMES ", no main window or no swatch to press; "
                                     "tools/build-windows makes it";
-    QMap<QString, QStringList> controlNamed;  // kind and style or role by name
+    QMap<QString, QStringList> controlNamed;  // kind, style or role, and for a drawn part its place and hit
     QStringList tabOrder;                     // the tab stops' names, in the windows' order
     for (const QString& line : QString::fromUtf8(names.output).split(QLatin1Char('\n'))) {
-        const QStringList fields = line.split(QLatin1Char('\t'));
-        if (fields.size() != 3) continue;
-        const QString name = fields[2].trimmed();
-        controlNamed.insert(name, fields.mid(0, 2));
+        QStringList fields = line.split(QLatin1Char('\t'));
+        if (fields.size() < 3) continue;
+        const QString name = fields.takeAt(2).trimmed();
+        if (!fields.isEmpty()) fields.last() = fields.last().trimmed();
+        controlNamed.insert(name, fields);
         const bool tabStop = fields[1].toUInt(nullptr, 16) & 0x00010000u;  // WS_TABSTOP
         if (fields[0] != QLatin1String("drawn") && tabStop) tabOrder << name;
     }
@@ -129,6 +130,16 @@ TEST_F(WineEndToEnd, PaintsOnScreenAndSavesThroughWindowsDialogs)
     for (const layout::Control& caption : layout::kCaptions)
         EXPECT_EQ(controlNamed.value(QString::fromLatin1(caption.caption)).value(1), QStringLiteral("00000029"))
             << caption.caption << " is not read as text";  // ROLE_SYSTEM_STATICTEXT
+    // A reader finds each swatch where it shows, and finds it again there.
+    for (int i = 0; i < 9; ++i) {
+        const PixelRect place = layout::swatchPlace(i);
+        const QPoint corner = on.client({place.left, place.top});
+        const char* name = layout::kSwatchNames[static_cast<std::size_t>(i)];
+        const QString where =
+            QStringLiteral("%1,%2,%3,%4").arg(corner.x()).arg(corner.y()).arg(place.width).arg(place.height);
+        EXPECT_EQ(controlNamed.value(QString::fromLatin1(name)).mid(2), QStringList({where, QStringLiteral("hit")}))
+            << name;
+    }
     const QImage pressed = x.settledScreenshot([&](const QImage& screen) {
         return (screen.pixel(on.middleOf(layout::kLabel6.place)) & 0xFFFFFFu) == screenColour(layout::kPalette[5]);
     });

@@ -1,7 +1,9 @@
 // Reads another program's window as a screen reader does, through its
 // accessibility objects, and prints one line a control (UTF-8, tab-separated):
 //   a child window:            its class, its style (hex), its name
-//   a part the window draws:   "drawn", its role (hex), its name
+//   a part the window draws:   "drawn", its role (hex), its name, its place
+//                              on the screen (left,top,width,height), and
+//                              "hit" when a hit test at its centre finds it
 // for the top-level window titled argv[1]. With argv[2], the drawn part of
 // that name is then pressed through its default action.
 #include <windows.h>
@@ -83,8 +85,14 @@ int wmain(int argc, wchar_t** argv)
         role.vt = VT_EMPTY;
         client->get_accRole(childId(id), &role);
         const std::string name = nameOf(client, id);
-        std::printf("drawn\t%08lx\t%s\n", role.vt == VT_I4 ? static_cast<unsigned long>(role.lVal) : 0ul,
-                    name.c_str());
+        long left = 0, top = 0, width = 0, height = 0;
+        client->accLocation(&left, &top, &width, &height, childId(id));
+        VARIANT hit;
+        hit.vt = VT_EMPTY;
+        client->accHitTest(left + width / 2, top + height / 2, &hit);
+        std::printf("drawn\t%08lx\t%s\t%ld,%ld,%ld,%ld\t%s\n",
+                    role.vt == VT_I4 ? static_cast<unsigned long>(role.lVal) : 0ul, name.c_str(), left, top, width,
+                    height, hit.vt == VT_I4 && hit.lVal == id ? "hit" : "missed");
         if (!pressed && name == pressing) pressed = SUCCEEDED(client->accDoDefaultAction(childId(id)));
     }
     client->Release();
