@@ -41,9 +41,11 @@ void trackHoverOf(HWND button)
 void drawFace(HWND button, HDC dc, RECT rect, UINT state)
 {
     if (const HTHEME theme = OpenThemeData(button, L"BUTTON")) {
+        // A focused push button is the default one, as the dialog keys make it.
         const int part = (state & ODS_DISABLED) ? PBS_DISABLED
                          : (state & ODS_SELECTED) ? PBS_PRESSED
                          : button == g_hot       ? PBS_HOT
+                         : (state & ODS_FOCUS)   ? PBS_DEFAULTED
                                                  : PBS_NORMAL;
         if (IsThemeBackgroundPartiallyTransparent(theme, BP_PUSHBUTTON, part))
             DrawThemeParentBackground(button, dc, &rect);  // the rounded corners
