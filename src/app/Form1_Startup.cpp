@@ -9,8 +9,7 @@ bool Form1::Form_Load()
     const bool tooNarrow = static_cast<float>(screen.width) < 800.0f;
     const bool tooLow = static_cast<float>(screen.height) < 600.0f;
     if (tooNarrow || tooLow) {
-        m_platform.messageBox("Screen Size Is To Small\r\nPlease Change Screen Size to 800 x 600", kErrorTitle,
-                              MessageIcon::Critical, MessageButtons::Ok);
+        showError("Screen Size Is To Small" + kLineBreak + "Please Change Screen Size to 800 x 600");
         return false;
     }
     m_window.placeOuter(0, 0, layout::kOuterWidth, layout::kOuterHeight);

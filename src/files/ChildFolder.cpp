@@ -39,3 +39,9 @@ fs::path artworkFolder(Platform& platform)
     if (isWritableFolder(holder)) return mypics;
     return childOwnFolder(platform);
 }
+
+fs::path pagesFolder(Platform& platform)
+{
+    const fs::path pics = platform.programFolder() / "pics";
+    return isWritableFolder(pics) ? pics : childOwnFolder(platform);
+}

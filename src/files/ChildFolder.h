@@ -20,3 +20,7 @@ std::filesystem::path childOwnFolder(Platform& platform);
 // named, and the dialog starts wherever the platform puts it. Empty when
 // there is nowhere to write: the platform chooses then too.
 std::filesystem::path artworkFolder(Platform& platform);
+
+// Where colouring pages made from other pictures go: the program's pics
+// where that can be written, else the child's own folder.
+std::filesystem::path pagesFolder(Platform& platform);

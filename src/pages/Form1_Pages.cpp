@@ -30,8 +30,7 @@ std::string pageProblemText(const fs::path& source, PageProblem problem)
 void Form1::ImportPages(const std::vector<fs::path>& paths)
 {
     if (Module1::AboutRequested != 0 || IsDrawing == 1) return;
-    const fs::path pics = m_platform.programFolder() / "pics";
-    const fs::path folder = isWritableFolder(pics) ? pics : childOwnFolder(m_platform);
+    const fs::path folder = pagesFolder(m_platform);
     std::optional<fs::path> last;
     for (const fs::path& source : paths) {
         const PageImport page = importPage(m_platform, source, folder);

@@ -2,6 +2,7 @@
 
 #include "app/Form1.h"
 #include "app/Layout.h"
+#include "win32/TopDownBitmap.h"
 #include "win32/WindowProc.h"
 
 #include <windowsx.h>
@@ -16,13 +17,7 @@ constexpr WPARAM kAnyButton = MK_LBUTTON | MK_RBUTTON | MK_MBUTTON;
 // A top-down 32-bit DIB section selected into a memory DC of its own.
 HBITMAP makeBitmap(int width, int height, void** bits, HDC* memory, HGDIOBJ* old)
 {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down, as the image's rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = topDownBitmapInfo(width, height);
     *bits = nullptr;
     const HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0);
     *memory = CreateCompatibleDC(nullptr);

@@ -28,3 +28,11 @@ DisplayScale windowScale(HWND window)
         if (const UINT dpi = function(window)) return DisplayScale(static_cast<int>(dpi));
     return DisplayScale(systemDpi());
 }
+
+DisplayScale takeSuggestedPlace(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    return DisplayScale(LOWORD(wParam));
+}

@@ -186,14 +186,10 @@ LRESULT Win32AboutWindow::handleMessage(HWND window, UINT message, WPARAM wParam
     case WM_PAINT:
         paint();
         return 0;
-    case WM_DPICHANGED: {
-        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
-        m_scale = DisplayScale(LOWORD(wParam));
-        SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    case WM_DPICHANGED:
+        m_scale = takeSuggestedPlace(window, wParam, lParam);
         applyScale();
         return 0;
-    }
     case WM_ACTIVATE:
         if (LOWORD(wParam) != WA_INACTIVE) SetFocus(m_cmdOK);
         return 0;

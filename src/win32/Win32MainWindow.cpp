@@ -16,6 +16,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -44,8 +45,8 @@ Win32MainWindow::Win32MainWindow(HINSTANCE instance) : m_instance(instance)
 
     // Accepting dropped files by style, as DragAcceptFiles would, leaves
     // shell32 unloaded until the first drop.
-    m_window = CreateWindowExW(WS_EX_ACCEPTFILES, kClassName, wideText(layout::kMainTitle).c_str(), kStyle, 0, 0, layout::kOuterWidth,
-                               layout::kOuterHeight, nullptr, nullptr, instance, this);
+    m_window = CreateWindowExW(WS_EX_ACCEPTFILES, kClassName, wideText(layout::kMainTitle).c_str(), kStyle, 0, 0,
+                               layout::kOuterWidth, layout::kOuterHeight, nullptr, nullptr, instance, this);
     if (!m_window) return;
     m_scale = windowScale(m_window);
     createControls();
@@ -103,7 +104,9 @@ LRESULT Win32MainWindow::handleMessage(HWND window, UINT message, WPARAM wParam,
             return answer;
         break;
     case WM_DPICHANGED:
-        dpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        m_scale = takeSuggestedPlace(window, wParam, lParam);
+        applyScale();
+        InvalidateRect(m_window, nullptr, TRUE);
         return 0;
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE) {

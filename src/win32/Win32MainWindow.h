@@ -12,7 +12,6 @@
 #include <shellapi.h>
 
 #include <array>
-#include <vector>
 
 class DrawnAccessible;
 class Form1;
@@ -64,7 +63,6 @@ private:
     void paint();
     // A press on the window's own face: a drawn control's click.
     void pressed(POINT client);
-    void dpiChanged(int dpi, const RECT& suggested);
     // Files dropped on the window become pictures to colour.
     void dropped(HDROP drop);
 

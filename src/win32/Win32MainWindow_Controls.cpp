@@ -11,9 +11,7 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
 #include <utility>
-#include <vector>
 
 using namespace controls;
 

@@ -5,8 +5,6 @@
 
 #include "app/Layout.h"
 
-#include <algorithm>
-
 void Win32MainWindow::applyScale()
 {
     m_scaled.place(m_scale);
@@ -26,15 +24,6 @@ void Win32MainWindow::pressed(POINT client)
 {
     const int id = m_drawn.commandAt(client);
     if (id >= 0) command(id);
-}
-
-void Win32MainWindow::dpiChanged(int dpi, const RECT& suggested)
-{
-    m_scale = DisplayScale(dpi);
-    SetWindowPos(m_window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    applyScale();
-    InvalidateRect(m_window, nullptr, TRUE);
 }
 
 void Win32MainWindow::placeOuter(int left, int top, int width, int height)

@@ -4,6 +4,7 @@
 #include "raster/CanvasImage.h"
 #include "win32/Com.h"
 #include "win32/CommonControls.h"
+#include "win32/TopDownBitmap.h"
 
 // PrintDlgExW is declared only where COM's interface macros are.
 #include <objbase.h>
@@ -79,13 +80,7 @@ PrintResult printPage(HDC dc, const CanvasImage& image)
     document.cbSize = sizeof document;
     document.lpszDocName = L"Pintaro";
     if (StartDocW(dc, &document) <= 0) return failed("The Printer Didn't Take The Job");
-    BITMAPINFO picture{};
-    picture.bmiHeader.biSize = sizeof picture.bmiHeader;
-    picture.bmiHeader.biWidth = CanvasImage::kWidth;
-    picture.bmiHeader.biHeight = -CanvasImage::kHeight;  // top row first, as the image keeps them
-    picture.bmiHeader.biPlanes = 1;
-    picture.bmiHeader.biBitCount = 32;
-    picture.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO picture = topDownBitmapInfo(CanvasImage::kWidth, CanvasImage::kHeight);
     // Whole pixels as blocks: no blending of neighbours.
     const bool drawn = StartPage(dc) > 0 && SetStretchBltMode(dc, COLORONCOLOR) != 0 &&
                        StretchDIBits(dc, place.left, place.top, place.width, place.height, 0, 0, CanvasImage::kWidth,

@@ -13,7 +13,6 @@
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
 {
-
     Win32Platform platform;
     Win32MainWindow window(instance);
     if (!window.handle()) {
