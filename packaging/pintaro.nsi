@@ -1,11 +1,17 @@
 ; The Windows installer: Pintaro for the current user, no administrator
 ; rights asked, into the user's own programs folder. tools/build-windows runs
 ;   makensis -DSTAGE=<folder with pintaro.exe and pics\> -DPICTURES=<pictures.nsh>
-;            -DICON=<pintaro.ico> -DOUTFILE=<pintaro-setup.exe> pintaro.nsi
+;            -DICON=<pintaro.ico> -DOUTFILE=<pintaro-setup.exe> [-DTARGET=amd64-unicode] pintaro.nsi
+; once for each program: the 32-bit one with a 32-bit installer, the 64-bit
+; one with a 64-bit installer, so each runs where its program runs. Both
+; install into the same folder.
 ; The child's artwork in pics\mypics is never removed: not by the uninstaller,
 ; not by installing again over an installed Pintaro.
 
-Unicode true
+!ifndef TARGET
+  !define TARGET x86-unicode
+!endif
+Target ${TARGET}
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 

@@ -69,4 +69,4 @@ inline long paperReached(const InkMask& page, int x, int y)
     return count;
 }
 
-inline long inkCount(const InkMask& page) { return std::count(page.ink.begin(), page.ink.end(), 1); }
+inline long inkCount(const InkMask& page) { return static_cast<long>(std::count(page.ink.begin(), page.ink.end(), 1)); }

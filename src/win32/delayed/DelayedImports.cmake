@@ -8,6 +8,15 @@
 set(delayed_libraries)
 foreach(dll comdlg32 shell32 ole32 oleacc oleaut32 comctl32 uxtheme)
   set(def ${CMAKE_CURRENT_LIST_DIR}/${dll}.def)
+  # The files name the 32-bit stdcall symbols; 64-bit Windows has one
+  # calling convention, and its names carry no argument size.
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    file(READ ${def} exports)
+    string(REGEX REPLACE "@[0-9]+" "" exports "${exports}")
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${def})
+    set(def ${CMAKE_CURRENT_BINARY_DIR}/${dll}.def)
+    file(CONFIGURE OUTPUT ${def} CONTENT "${exports}" @ONLY)
+  endif()
   set(library ${CMAKE_CURRENT_BINARY_DIR}/lib${dll}-delayed.a)
   add_custom_command(OUTPUT ${library}
     COMMAND ${CMAKE_DLLTOOL} --kill-at --input-def ${def} --output-delaylib ${library}
