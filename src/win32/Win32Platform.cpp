@@ -25,6 +25,31 @@ COLORREF g_customColours[16] = {0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF
 // Room for any path the file dialogs give, long ones included.
 constexpr std::size_t kFileNameRoom = 32768;
 
+// Wine's file dialog takes a bare name to the process's working folder
+// where it cannot name the folder it shows, and a program's working folder
+// is wherever it was started from. While a dialog is up the working folder
+// is the one the dialog starts in (the dialog moves it as the child
+// browses); the one before comes back afterwards.
+class WorkingFolder {
+public:
+    explicit WorkingFolder(const std::filesystem::path& folder)
+    {
+        const DWORD length = GetCurrentDirectoryW(0, nullptr);
+        m_before.resize(length);
+        if (length == 0 || GetCurrentDirectoryW(length, m_before.data()) >= length) m_before.clear();
+        if (m_before.empty() || folder.empty() || !SetCurrentDirectoryW(folder.c_str())) m_before.clear();
+    }
+    ~WorkingFolder()
+    {
+        if (!m_before.empty()) SetCurrentDirectoryW(m_before.data());
+    }
+    WorkingFolder(const WorkingFolder&) = delete;
+    WorkingFolder& operator=(const WorkingFolder&) = delete;
+
+private:
+    std::vector<wchar_t> m_before;
+};
+
 }  // namespace
 
 std::wstring Win32Platform::dialogFilter(const std::string& filter)
@@ -53,6 +78,12 @@ std::filesystem::path Win32Platform::startingName(const std::filesystem::path& f
     return (folder / L"").wstring() + name.wstring();
 }
 
+std::filesystem::path Win32Platform::chosenPath(const std::filesystem::path& folder,
+                                                const std::filesystem::path& chosen)
+{
+    return chosen.is_absolute() || folder.empty() ? chosen : folder / chosen;
+}
+
 void Win32Platform::chooseFile(DialogAction action, CommonDialogState& state)
 {
     std::vector<wchar_t> name(kFileNameRoom, L'\0');
@@ -73,8 +104,12 @@ void Win32Platform::chooseFile(DialogAction action, CommonDialogState& state)
     // Nothing asks about overwriting or demands that the file exist: the
     // program itself asks, and refuses what it cannot open, in its own words.
     dialog.Flags = state.flags | OFN_EXPLORER | OFN_NOCHANGEDIR;
-    const BOOL chosen = action == DialogAction::Open ? GetOpenFileNameW(&dialog) : GetSaveFileNameW(&dialog);
-    state.fileName = chosen ? std::filesystem::path(std::wstring(name.data())) : std::filesystem::path();
+    BOOL chosen = FALSE;
+    {
+        const WorkingFolder startFolder(state.initDir);
+        chosen = action == DialogAction::Open ? GetOpenFileNameW(&dialog) : GetSaveFileNameW(&dialog);
+    }
+    state.fileName = chosen ? chosenPath(state.initDir, std::wstring(name.data())) : std::filesystem::path();
     if (!chosen && CommDlgExtendedError() != 0)
         messageBox("The File Dialog Could Not Be Shown", kErrorTitle, MessageIcon::Critical, MessageButtons::Ok);
 }

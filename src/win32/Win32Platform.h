@@ -34,6 +34,9 @@ public:
     // lpstrInitialDir gives way to the last folder visited once the
     // program has passed the same value before.
     static std::filesystem::path startingName(const std::filesystem::path& folder, const std::filesystem::path& name);
+    // What the program takes from a file dialog: a name it returns without
+    // a full path means one in the folder the dialog was started in.
+    static std::filesystem::path chosenPath(const std::filesystem::path& folder, const std::filesystem::path& chosen);
 
 private:
     void chooseFile(DialogAction action, CommonDialogState& state);

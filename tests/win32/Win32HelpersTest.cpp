@@ -40,6 +40,9 @@ TEST(Win32Platform, FileDialogsAreGivenTheirFolderInTheFileName)
     EXPECT_EQ(Win32Platform::startingName(folder, L"C:\\x\\cat.bmp").wstring(), L"C:\\x\\cat.bmp");
     // Where the folder is missing the platform chooses.
     EXPECT_EQ(Win32Platform::startingName(missing, L"").wstring(), L"");
+    // A bare name coming back means the folder the dialog started in.
+    EXPECT_EQ(Win32Platform::chosenPath(folder, L"here.bmp").wstring(), (folder / L"here.bmp").wstring());
+    EXPECT_EQ(Win32Platform::chosenPath(folder, L"C:\\x\\here.bmp").wstring(), L"C:\\x\\here.bmp");
 }
 
 TEST(Win32Canvas, MouseCodesAreVisualBasics)

@@ -20,11 +20,12 @@ QProcessEnvironment displayEnvironment(const QString& display)
 }  // namespace
 
 ToolResult runTool(const QString& program, const QStringList& arguments, int timeoutMs,
-                   const std::optional<QProcessEnvironment>& environment)
+                   const std::optional<QProcessEnvironment>& environment, const QString& workingDirectory)
 {
     ToolResult result;
     QProcess process;
     if (environment) process.setProcessEnvironment(*environment);
+    process.setWorkingDirectory(workingDirectory);
     process.start(program, arguments);
     if (!process.waitForStarted(5000)) return result;
     if (!process.waitForFinished(timeoutMs)) {

@@ -27,7 +27,8 @@ struct ToolResult {
 
 // Runs a command to the end, or kills it after `timeoutMs`.
 ToolResult runTool(const QString& program, const QStringList& arguments, int timeoutMs = 10000,
-                   const std::optional<QProcessEnvironment>& environment = std::nullopt);
+                   const std::optional<QProcessEnvironment>& environment = std::nullopt,
+                   const QString& workingDirectory = QString());
 
 // A child process that is killed, whatever way the test leaves.
 class ChildProcess {

@@ -217,9 +217,14 @@ TEST_F(WineEndToEnd, PaintsOnScreenAndSavesThroughWindowsDialogs)
 // Windows starts a file dialog in the last folder visited once a program
 // has passed the same initial folder before, and Wine has rules of its own:
 // bare names must still land in pics and pics\mypics after the child has
-// visited other folders in both dialogs.
-TEST_F(WineEndToEnd, DialogsStartInTheirOwnFoldersAfterOthersWereVisited)
+// visited other folders in both dialogs, however Wine and the program were
+// started: a program's working folder is wherever it was started from, and
+// Wine's server may have been started from yet another.
+class WineDialogFolders : public WineEndToEnd, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(WineDialogFolders, BareNamesMeanTheFolderTheDialogShows)
 {
+    const bool wineStartedElsewhere = GetParam();
     const QString elsewhere = m_work.filePath(QStringLiteral("elsewhere"));
     ASSERT_TRUE(QDir().mkpath(elsewhere));
     const Pixels outlines = outlinePicture();
@@ -229,16 +234,32 @@ TEST_F(WineEndToEnd, DialogsStartInTheirOwnFoldersAfterOthersWereVisited)
     ASSERT_TRUE(writeMonochrome(cat, m_folder + QStringLiteral("/pics/cat.bmp")));
 
     ASSERT_NO_FATAL_FAILURE(startScreen(1024, 768));
-    ASSERT_NO_FATAL_FAILURE(startProgram());
+    // Wine's server stays a few seconds after a command, long enough for
+    // the program to join it.
+    const ToolResult first = runTool(kWineRun, {QStringLiteral("--prefix"), prefix(), QStringLiteral("reg"),
+                                                QStringLiteral("query"), QStringLiteral("HKCU\\Software\\Wine")},
+                                     30000, wineEnvironment(m_screen.display(), m_home, prefix()),
+                                     wineStartedElsewhere ? elsewhere : m_folder);
+    ASSERT_EQ(first.exitCode, 0) << first.errors.toStdString();
+    ASSERT_NO_FATAL_FAILURE(startProgram({}, m_folder));
     const XDriver& x = *m_x;
     const ProgramScreen& on = *m_on;
     ASSERT_FALSE(x.waitForWindow(kMainTitle).isEmpty()) << "the program " << m_program.describe();
+
+    x.click(on.openButton());
+    ASSERT_TRUE(on.chooseFile(kOpenTitle, QStringLiteral("cat.bmp")));
+    EXPECT_TRUE(x.windows(kErrorTitle).isEmpty()) << "Open did not look in pics";
+    ASSERT_EQ(on.waitForCanvas(openedOnCanvas(cat)), "");
+    x.click(on.saveButton());
+    ASSERT_TRUE(on.chooseFile(kSaveTitle, QStringLiteral("first.bmp")));
+    ASSERT_TRUE(on.answerBox(kConfirmTitle, QStringLiteral("Return")));
+    EXPECT_TRUE(QFile::exists(m_folder + QStringLiteral("/pics/mypics/first.bmp"))) << "Save As did not save in pics\\mypics";
+
     // Typing a folder and Return browses into it; the dialog stays.
     const auto visit = [&](const QString& title, const QString& folder) {
         return !x.waitForWindow(title).isEmpty() && x.type(windowsPath(folder) + QStringLiteral("\\"))
                && x.key(QStringLiteral("Return"));
     };
-
     x.click(on.openButton());
     ASSERT_TRUE(visit(kOpenTitle, elsewhere));
     ASSERT_TRUE(on.chooseFile(kOpenTitle, QStringLiteral("outlines.bmp")));
@@ -253,11 +274,18 @@ TEST_F(WineEndToEnd, DialogsStartInTheirOwnFoldersAfterOthersWereVisited)
     ASSERT_TRUE(on.chooseFile(kSaveTitle, QStringLiteral("here.bmp")));
     ASSERT_TRUE(on.answerBox(kConfirmTitle, QStringLiteral("Return")));
     EXPECT_TRUE(QFile::exists(m_folder + QStringLiteral("/pics/mypics/here.bmp"))) << "Save As left pics\\mypics";
+    EXPECT_FALSE(QFile::exists(m_folder + QStringLiteral("/here.bmp")));
+    EXPECT_FALSE(QFile::exists(elsewhere + QStringLiteral("/here.bmp")));
     x.click(on.openButton());
     ASSERT_TRUE(on.chooseFile(kOpenTitle, QStringLiteral("cat.bmp")));
     EXPECT_TRUE(x.windows(kErrorTitle).isEmpty()) << "Open left pics";
     EXPECT_EQ(on.waitForCanvas(openedOnCanvas(cat)), "");
 }
+
+INSTANTIATE_TEST_SUITE_P(Starts, WineDialogFolders, ::testing::Values(true, false),
+                         [](const ::testing::TestParamInfo<bool>& start) {
+                             return start.param ? "WineStartedElsewhere" : "AllFromTheProgramsFolder";
+                         });
 
 TEST_F(WineEndToEnd, AColouringPageNamedOnTheCommandLineReachesTheCanvasWithSolidOutlines)
 {

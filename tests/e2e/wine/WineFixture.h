@@ -32,9 +32,27 @@ inline const QString kChildFolder = QString::fromUtf8("Παιδί 子供");
 // How Wine names a Unix path: the whole file system is drive Z:.
 inline QString windowsPath(const QString& unixPath) { return QStringLiteral("Z:") + QString(unixPath).replace('/', '\\'); }
 
+// "win32" or "win64", as the program under test is PE32 or PE32+: the
+// prefix the tests share is made for it, and Wine's commands run as it does.
+inline QString windowsArchitecture()
+{
+    QFile program(QStringLiteral(PINTARO_WINDOWS_PROGRAM));
+    if (!program.open(QIODevice::ReadOnly)) return {};
+    const QByteArray head = program.read(4096);
+    if (head.size() < 64) return {};
+    const auto word = [&](qsizetype at, int bytes) {
+        quint32 value = 0;
+        for (int i = bytes - 1; i >= 0 && at + i < head.size(); --i) value = value << 8 | quint8(head[at + i]);
+        return value;
+    };
+    const quint32 magic = word(word(60, 4) + 24, 2);
+    return magic == 0x20b ? QStringLiteral("win64") : QStringLiteral("win32");
+}
+
 inline QProcessEnvironment wineEnvironment(const QString& display, const QString& home, const QString& prefix)
 {
     QProcessEnvironment environment = programEnvironment(display, home);
+    environment.insert(QStringLiteral("WINEARCH"), windowsArchitecture());
     if (display.isEmpty()) environment.remove(QStringLiteral("DISPLAY"));
     environment.insert(QStringLiteral("WINEPREFIX"), prefix);
     // Wine reads Unix file names in the locale's encoding.
@@ -99,13 +117,15 @@ protected:
                                                false, scale);
     }
 
-    void startProgram(const QStringList& arguments = {})
+    // Started from the child's home unless `from` names another folder.
+    void startProgram(const QStringList& arguments = {}, const QString& from = QString())
     {
         m_program.setErrorFile(m_work.filePath(QStringLiteral("program-messages.txt")));
         ASSERT_TRUE(m_program.start(kWineRun,
                                     QStringList{QStringLiteral("--prefix"), prefix(), m_folder + QStringLiteral("/pintaro.exe")}
                                         + arguments,
-                                    wineEnvironment(m_screen.display(), m_home, prefix()), false, m_home))
+                                    wineEnvironment(m_screen.display(), m_home, prefix()), false,
+                                    from.isEmpty() ? m_home : from))
             << "cannot start the program under Wine";
     }
 

@@ -44,7 +44,7 @@ BOOL CALLBACK printWindow(HWND control, LPARAM)
 {
     IAccessible* accessible = nullptr;
     std::string name;
-    if (SUCCEEDED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+    if (SUCCEEDED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
                                              reinterpret_cast<void**>(&accessible)))) {
         name = nameOf(accessible, CHILDID_SELF);
         accessible->Release();
@@ -67,7 +67,7 @@ int wmain(int argc, wchar_t** argv)
     EnumChildWindows(window, printWindow, 0);
 
     IAccessible* client = nullptr;
-    if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+    if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
                                           reinterpret_cast<void**>(&client))))
         return 3;
     const std::string pressing = argc == 3 ? utf8(argv[2]) : std::string();
