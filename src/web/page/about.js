@@ -54,7 +54,6 @@ export class AboutWindow {
       link(web, 1, 137, 224, 105),
       ok);
     onKeys(this.win, { Enter: () => this.program.about(0), Escape: () => this.program.about(0) });
-    place(this.win.body, 0, 0, WIDTH, HEIGHT);
     this.ok = ok;
   }
 
