@@ -31,6 +31,13 @@ const COLOURING = [
   { touch: [[100, 300], [160, 300], [240, 300], [300, 300]], second: [[500, 100], [520, 120]],
     replay: ['down', 100, 300, 'move', 160, 300, 'move', 240, 300, 'move', 300, 300, 'up', 300, 300] },
 ];
+// The Color dialog gives what the desktop's does: pure black becomes white,
+// Cancel changes nothing.
+const COLOURS = [
+  { rgb: [0, 0, 0], button: 'OK', current: 'rgb(255, 255, 255)' },
+  { rgb: [10, 200, 30], button: 'Cancel', current: 'rgb(255, 255, 255)' },
+  { rgb: [10, 200, 30], button: 'OK', current: 'rgb(10, 200, 30)' },
+];
 // The same name saved three times: the question only once the file is there.
 const SAVES = [
   { question: false, confirmed: true },
@@ -105,6 +112,27 @@ try {
   assert.equal(download.suggestedFilename(), 'my art.bmp');
   assert.ok(fs.readFileSync(await download.path()).equals(expectedBytes), 'downloaded bytes');
   await open.getByRole('button', { name: 'Cancel', exact: true }).click();
+
+  // A file from the device goes through the program's own picture check.
+  const notAPicture = path.join(work, 'note.bmp');
+  fs.writeFileSync(notAPicture, 'not a picture');
+  await driver.control('Click Here To Open A New Image').click();
+  const [chooser] = await Promise.all([page.waitForEvent('filechooser'),
+    open.getByRole('button', { name: 'From this device\u2026' }).click()]);
+  await chooser.setFiles(notAPicture);
+  assert.deepEqual(await driver.message(),
+    { title: ERROR, text: "BMP File Selected Can't Be\r\nUsed With This Program" });
+  await driver.answer('OK');
+  await same('after a refused picture');
+
+  for (const colour of COLOURS) {
+    await driver.control('More Colors').click();
+    const dialog = driver.dialog('Color');
+    for (const [i, channel] of ['Red', 'Green', 'Blue'].entries())
+      await dialog.getByRole('spinbutton', { name: channel }).fill(String(colour.rgb[i]));
+    await dialog.getByRole('button', { name: colour.button, exact: true }).click();
+    assert.equal(await page.locator('#Label6').evaluate((e) => e.style.backgroundColor), colour.current);
+  }
 
   // Exit ends the program; starting again starts afresh.
   await driver.control('Exit').click();

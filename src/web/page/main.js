@@ -80,4 +80,5 @@ createPintaro({
   program.module = module;
   mainWindow.canvas.flush();
   document.documentElement.dataset.state = 'ready';
+  performance.mark('pintaro-ready');
 });
