@@ -2,12 +2,15 @@
 // pictures and the saved artwork as named thumbnails, a name box, and what
 // only a browser has: a file from this device, and a download of a file.
 import { button, element, onKeys, openWindow } from './dialogs.js';
+import { ARTWORK } from './storage.js';
 
 const OPEN = 1;
 
+// A name inside the dialog's folder, whatever is typed: only the artwork
+// folder is kept in the browser, so nothing may be saved beside it.
 function join(folder, name) {
-  if (name.startsWith('/')) return name;
-  return `${folder.replace(/\/$/, '')}/${name}`;
+  const parts = name.split('/').filter((p) => p && p !== '.' && p !== '..');
+  return [folder.replace(/\/$/, ''), ...parts].join('/');
 }
 
 function isFile(FS, path) {
@@ -72,7 +75,9 @@ function fromDevice(FS) {
 
 export function fileDialog(stage, FS, action, title, initDir) {
   return new Promise((resolve) => {
-    const folder = initDir || FS.cwd();
+    // Where the program finds nowhere to write, the artwork folder's
+    // storage gives the reason when the save is tried.
+    const folder = initDir || ARTWORK;
     const win = openWindow(stage, title, 'file-dialog');
     const urls = [];
     const finish = (path) => {
