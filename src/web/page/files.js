@@ -64,8 +64,15 @@ function fromDevice(FS) {
       const file = input.files[0];
       if (!file) return resolve(null);
       FS.mkdirTree('/device');
-      const path = join('/device', file.name.replace(/\//g, '_'));
-      FS.writeFile(path, new Uint8Array(await file.arrayBuffer()));
+      const path = join('/device', file.name);
+      try {
+        FS.writeFile(path, new Uint8Array(await file.arrayBuffer()));
+      } catch {
+        // Unreadable, or more than the page can hold: a file the program
+        // may not read, so it says it cannot read it.
+        FS.writeFile(path, new Uint8Array(1));
+        FS.chmod(path, 0);
+      }
       resolve(path);
     });
     input.addEventListener('cancel', () => resolve(null));

@@ -71,7 +71,13 @@ document.addEventListener('keydown', (e) => {
   program.key(action);
 });
 
-program.afterCall = (name) => session.saveSoon(name === 'pintaro_click' ? 0 : 300);
+// What changed is kept at once after a click, soon after a press or a
+// release (one write for a burst of strokes); a move alone changes nothing
+// that is not kept by its release.
+program.afterCall = (name, args) => {
+  if (name === 'pintaro_mouse' && args[0] === 1) return;
+  session.saveSoon(name === 'pintaro_click' ? 0 : 300);
+};
 
 createPintaro({
   page,

@@ -19,7 +19,7 @@ export class Program {
     }
     return done.then(() => {
       this.busy = false;
-      this.afterCall(name);
+      this.afterCall(name, args);
       return true;
     });
   }
