@@ -102,6 +102,7 @@ try {
   await driver.start(() => page.reload());
   await same('after a reload');
   assert.equal(await driver.control('Use This Tool To Draw').isDisabled(), true);
+  assert.equal(await driver.control('Click Here To Save Your Work').isDisabled(), false);
   assert.equal(await page.locator('#Label6').evaluate((e) => e.style.backgroundColor), 'rgb(0, 0, 255)');
 
   // The artwork is kept, and downloads as the BMP the desktop editions write.
