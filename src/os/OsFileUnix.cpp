@@ -66,8 +66,16 @@ std::error_code renameNew(const std::filesystem::path& from, const std::filesyst
         return {};
     }
     if (errno == EEXIST) return std::make_error_code(std::errc::file_exists);
+#ifdef RENAME_NOREPLACE
     if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return {};
     return errno == EEXIST ? std::make_error_code(std::errc::file_exists) : lastError();
+#else
+    // Neither links nor such a rename (WebAssembly's file systems): look,
+    // then rename. Only this program's one thread writes these files.
+    struct stat taken;
+    if (lstat(to.c_str(), &taken) == 0) return std::make_error_code(std::errc::file_exists);
+    return renameOver(from, to);
+#endif
 }
 
 void removeFile(const std::filesystem::path& path) { unlink(path.c_str()); }
@@ -82,6 +90,14 @@ int seekTo(std::FILE* file, std::int64_t position)
             return -1;
         }
     }
+#ifdef __EMSCRIPTEN__
+    // Its runtime keeps positions in doubles and reports larger ones with a
+    // negated errno.
+    if (position >= (std::int64_t{1} << 53)) {
+        errno = EOVERFLOW;
+        return -1;
+    }
+#endif
     return fseeko(file, static_cast<off_t>(position), SEEK_SET);
 }
 

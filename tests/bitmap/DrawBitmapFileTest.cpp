@@ -209,7 +209,7 @@ TEST_F(DrawBitmapFileTest, FilesThatCannotBeOpenedAreReadFailures)
     fs::permissions(file, fs::perms::none);
     {
         PermissionsBite bite;
-        ASSERT_TRUE(bite.works());
+        ASSERT_PERMISSIONS_BITE(bite);
         EXPECT_EQ(Module1::DrawBitmapFile(file, canvas), DrawOutcome::ReadFailure);
     }
 #endif
@@ -224,7 +224,7 @@ TEST_F(DrawBitmapFileTest, ReadOnlyPictureIsDrawnAndLeftAsItWas)
     fs::permissions(file, fs::perms::owner_read);
     {
         PermissionsBite bite;
-        ASSERT_TRUE(bite.works());
+        ASSERT_PERMISSIONS_BITE(bite);
         EXPECT_EQ(Module1::DrawBitmapFile(file, canvas), DrawOutcome::Drawn);
     }
     EXPECT_EQ(canvas.pixel(1, 0), kGreen);

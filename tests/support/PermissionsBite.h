@@ -1,6 +1,6 @@
 #pragma once
 
-#ifndef _WIN32
+#if !defined(_WIN32) && !defined(__EMSCRIPTEN__)
 #include <linux/capability.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -9,12 +9,16 @@
 // File permissions that bite even when the tests run as root: the override
 // capabilities leave this thread's effective set while the guard lives.
 // Windows keeps only the read-only attribute, which binds every account
-// alike, so there is nothing to drop there.
+// alike, so there is nothing to drop there. WebAssembly under Node cannot
+// learn who it runs as, so the permission checks are left to native runs.
 class PermissionsBite {
 public:
 #ifdef _WIN32
     PermissionsBite() {}
     bool works() const { return true; }
+#elif defined(__EMSCRIPTEN__)
+    PermissionsBite() {}
+    bool works() const { return false; }
 #else
     PermissionsBite()
     {
@@ -44,3 +48,10 @@ private:
     bool m_works = false;
 #endif
 };
+
+// Where permissions can be made to bite they must: WebAssembly skips instead.
+#ifdef __EMSCRIPTEN__
+#define ASSERT_PERMISSIONS_BITE(guard) GTEST_SKIP() << "no permissions to drop under WebAssembly"
+#else
+#define ASSERT_PERMISSIONS_BITE(guard) ASSERT_TRUE((guard).works())
+#endif
