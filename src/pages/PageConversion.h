@@ -56,6 +56,17 @@ InkMask inkOf(const std::vector<std::uint8_t>& luminance, PixelSize size);
 // become paper: the specks JPEG noise leaves. Thin diagonal lines stay.
 void removeSpecks(InkMask& mask);
 
+// Where the paper is lit unevenly but smoothly, as a photographed sheet
+// is, each pixel is divided by the paper's brightness around it, so ink is
+// judged against its own paper; true then. A page of even paper, or one
+// whose tones jump (a photo, a black shape), is left as it is.
+bool evenOutLighting(std::vector<std::uint8_t>& luminance, PixelSize size);
+
+// Ink groups of fewer than 12 pixels, touching others not even at a corner,
+// become paper, unless the page's line work is itself made of such small
+// groups (dots, dashes): the specks a camera's noise leaves on a sheet.
+void removeSpecksAmongLines(InkMask& mask);
+
 // The whole conversion: `decoded` is the image of `original` size as the
 // decoder gave it, at any size. The result is kPageSize, the fitted image centred.
 InkMask convertPage(const DecodedImage& decoded, PixelSize original);
