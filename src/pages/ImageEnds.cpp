@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <cstring>
 #include <fstream>
-#include <string>
 #include <vector>
 
 namespace {
@@ -42,18 +41,3 @@ bool endsCut(const std::filesystem::path& file)
     return false;
 }
 
-VectorKind vectorKind(const std::filesystem::path& file)
-{
-    // Far enough to pass an XML declaration, comments and a doctype.
-    constexpr std::size_t kHeadBytes = 4096;
-    std::ifstream in(file, std::ios::binary);
-    std::string head(kHeadBytes, '\0');
-    in.read(head.data(), static_cast<std::streamsize>(head.size()));
-    head.resize(static_cast<std::size_t>(in.gcount()));
-    if (head.compare(0, 5, "%PDF-") == 0) return VectorKind::Pdf;
-    if (head.compare(0, 2, "\x1F\x8B") == 0)
-        return file.extension() == ".svgz" || file.extension() == ".SVGZ" ? VectorKind::Svg : VectorKind::None;
-    const std::size_t start = head.find_first_not_of(" \t\r\n\xEF\xBB\xBF");
-    if (start == std::string::npos || head[start] != '<') return VectorKind::None;
-    return head.find("<svg", start) != std::string::npos ? VectorKind::Svg : VectorKind::None;
-}

@@ -1,6 +1,7 @@
 #include "pages/PageImport.h"
 
 #include "pages/ImageEnds.h"
+#include "pages/VectorPages.h"
 #include "pages/PageConversion.h"
 #include "pages/PageFile.h"
 
@@ -66,7 +67,8 @@ PageImport importPage(Platform& platform, const fs::path& source, const fs::path
     if (folder.empty()) return {PageProblem::NotSaved, {}};
 
     PageProblem problem = PageProblem::None;
-    const std::optional<InkMask> page = convertedPage(platform, source, {header.width, header.height}, vector != VectorKind::None, problem);
+    const std::optional<InkMask> page =
+        convertedPage(platform, source, {header.width, header.height}, vector != VectorKind::None, problem);
     if (!page) return {problem, {}};
     const std::optional<fs::path> saved = savePage(*page, folder, pageStem(source));
     if (!saved) return {PageProblem::NotSaved, {}};

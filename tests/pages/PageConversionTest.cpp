@@ -1,5 +1,7 @@
 #include "PagePictures.h"
 
+#include "pages/VectorPages.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -112,6 +114,21 @@ TEST(PageConversion, FitsInsideThePageKeepingItsShapeAndCentred)
         EXPECT_EQ(right - left + 1, c.width);
         EXPECT_EQ(bottom - top + 1, c.height);
         EXPECT_FALSE(page.at(left + c.width / 2, top + c.height / 2));
+    }
+}
+
+TEST(PageConversion, AnSvgDrawingsOwnSizeIsReadFromItsRootElement)
+{
+    const std::pair<const char*, std::pair<int, int>> cases[] = {
+        {"<svg width='200' height=\"150px\" stroke-width='9'>", {200, 150}},
+        {"<?xml?><svg\nwidth = '210mm' height='1in' viewBox='0 0 5 5'>", {794, 96}},
+        {"<svg width='100%' height='100%' viewBox='0,0 120.4,99.6'>", {120, 100}},
+        {"<svg viewBox='0 0 -5 5'>", {300, 150}},
+        {"<svg>", {300, 150}},
+    };
+    for (const auto& [text, size] : cases) {
+        EXPECT_EQ(svgSize(text).width, size.first) << text;
+        EXPECT_EQ(svgSize(text).height, size.second) << text;
     }
 }
 
