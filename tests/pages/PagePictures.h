@@ -110,8 +110,10 @@ inline DecodedImage photographed(const DecodedImage& page, unsigned seed)
     std::vector<double> shot(page.pixels.size()), block(64), spectrum(64);
     for (std::size_t i = 0; i < shot.size(); ++i)
         shot[i] = (page.pixels[i] & 0xFF) * (1.0 - 0.55 * double(i % w) / (w - 1)) + noise(random) - 128;
+    const double pi = std::acos(-1.0);
     double cosines[8][8];
-    for (int u = 0; u < 64; ++u) cosines[u / 8][u % 8] = (u < 8 ? std::sqrt(0.125) : 0.5) * std::cos((2 * (u % 8) + 1) * (u / 8) * M_PI / 16);
+    for (int u = 0; u < 64; ++u)
+        cosines[u / 8][u % 8] = (u < 8 ? std::sqrt(0.125) : 0.5) * std::cos((2 * (u % 8) + 1) * (u / 8) * pi / 16);
     const auto basis = [&](int u, int x) { return cosines[u][x]; };
     for (int by = 0; by + 8 <= page.height; by += 8)
         for (int bx = 0; bx + 8 <= w; bx += 8) {
