@@ -3,6 +3,7 @@
 #include "app/Platform.h"
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 // An image of any size made into a page to colour: fitted inside the page
@@ -56,16 +57,12 @@ InkMask inkOf(const std::vector<std::uint8_t>& luminance, PixelSize size);
 // become paper: the specks JPEG noise leaves. Thin diagonal lines stay.
 void removeSpecks(InkMask& mask);
 
-// Where the paper is lit unevenly but smoothly, as a photographed sheet
-// is, each pixel is divided by the paper's brightness around it, so ink is
-// judged against its own paper; true then. A page of even paper, or one
-// whose tones jump (a photo, a black shape), is left as it is.
-bool evenOutLighting(std::vector<std::uint8_t>& luminance, PixelSize size);
-
-// Ink groups of fewer than 12 pixels, touching others not even at a corner,
-// become paper, unless the page's line work is itself made of such small
-// groups (dots, dashes): the specks a camera's noise leaves on a sheet.
-void removeSpecksAmongLines(InkMask& mask);
+// The ink of a sheet photographed in uneven light: each pixel divided by
+// the paper's brightness around it, so ink is judged against its own
+// paper, and the specks the camera's noise leaves cleared. Nothing where
+// the paper is lit evenly, or where its tones jump (a photo, a black
+// shape): one threshold serves those.
+std::optional<InkMask> photographedInk(const std::vector<std::uint8_t>& luminance, PixelSize size);
 
 // The whole conversion: `decoded` is the image of `original` size as the
 // decoder gave it, at any size. The result is kPageSize, the fitted image centred.

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 
 namespace {
 
@@ -150,11 +151,10 @@ void removeSpecks(InkMask& mask)
 InkMask convertPage(const DecodedImage& decoded, PixelSize original)
 {
     const PixelSize fit = fitInside(original, kPageSize);
-    std::vector<std::uint8_t> luminance = fittedLuminance(decoded, fit);
-    const bool photographed = evenOutLighting(luminance, fit);
-    InkMask fitted = inkOf(luminance, fit);
+    const std::vector<std::uint8_t> luminance = fittedLuminance(decoded, fit);
+    std::optional<InkMask> photographed = photographedInk(luminance, fit);
+    InkMask fitted = photographed ? std::move(*photographed) : inkOf(luminance, fit);
     removeSpecks(fitted);
-    if (photographed) removeSpecksAmongLines(fitted);
 
     InkMask page{kPageSize, std::vector<std::uint8_t>(static_cast<std::size_t>(kPageSize.width) * kPageSize.height, 0)};
     const int left = (kPageSize.width - fit.width) / 2;

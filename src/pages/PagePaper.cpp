@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <functional>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -96,68 +97,50 @@ int paperAt(const CellGrid& grid, int x, int y)
     return (top * (span - down) + bottom * down + span * span / 2) / (span * span);
 }
 
-}  // namespace
+// Each ink pixel's group, 8-connected, and each group's size.
+struct InkGroups {
+    std::vector<int> of;  // -1 for paper
+    std::vector<int> size;
+};
 
-bool evenOutLighting(std::vector<std::uint8_t>& luminance, PixelSize size)
+InkGroups inkGroups(const InkMask& mask)
 {
-    if (size.width < 2 * kCell || size.height < 2 * kCell) return false;
-    const CellGrid paper = spread(cellPaper(luminance, size), true);
-    if (!litLikeASheet(paper)) return false;
-    const CellGrid smooth = spread(paper, false);
-    const int w = size.width;
-    std::vector<int> even(luminance.size());
-    for (int y = 0; y < size.height; ++y)
-        for (int x = 0; x < w; ++x) {
-            const int level = std::max(1, paperAt(smooth, x, y));
-            even[static_cast<std::size_t>(y) * w + x] = std::min(255, (luminance[static_cast<std::size_t>(y) * w + x] * 255 + level / 2) / level);
-        }
-    // Dividing by dim paper magnifies the sensor's noise as much: each
-    // pixel is averaged with its neighbours, finer than any outline.
-    for (int y = 0; y < size.height; ++y)
-        for (int x = 0; x < w; ++x) {
-            int sum = 0, count = 0;
-            for (int ny = std::max(0, y - 1); ny <= std::min(size.height - 1, y + 1); ++ny)
-                for (int nx = std::max(0, x - 1); nx <= std::min(w - 1, x + 1); ++nx, ++count)
-                    sum += even[static_cast<std::size_t>(ny) * w + nx];
-            luminance[static_cast<std::size_t>(y) * w + x] = static_cast<std::uint8_t>((sum + count / 2) / count);
-        }
-    return true;
-}
-
-void removeSpecksAmongLines(InkMask& mask)
-{
-    constexpr int kSpeck = 12;
     const int w = mask.size.width;
     const int h = mask.size.height;
-    // Each ink pixel's group, 8-connected, found once.
-    std::vector<int> group(mask.ink.size(), -1);
-    std::vector<int> groupSize;
+    InkGroups groups{std::vector<int>(mask.ink.size(), -1), {}};
     std::vector<int> todo;
     for (int start = 0; start < w * h; ++start) {
-        if (!mask.ink[static_cast<std::size_t>(start)] || group[static_cast<std::size_t>(start)] >= 0) continue;
-        const int id = static_cast<int>(groupSize.size());
-        groupSize.push_back(0);
-        group[static_cast<std::size_t>(start)] = id;
+        if (!mask.ink[static_cast<std::size_t>(start)] || groups.of[static_cast<std::size_t>(start)] >= 0) continue;
+        const int id = static_cast<int>(groups.size.size());
+        groups.size.push_back(0);
+        groups.of[static_cast<std::size_t>(start)] = id;
         todo.push_back(start);
         while (!todo.empty()) {
             const int at = todo.back();
             todo.pop_back();
-            ++groupSize.back();
+            ++groups.size.back();
             const int x = at % w;
             const int y = at / w;
             for (int ny = std::max(0, y - 1); ny <= std::min(h - 1, y + 1); ++ny)
                 for (int nx = std::max(0, x - 1); nx <= std::min(w - 1, x + 1); ++nx) {
                     const std::size_t n = static_cast<std::size_t>(ny) * w + nx;
-                    if (mask.ink[n] && group[n] < 0) {
-                        group[n] = id;
+                    if (mask.ink[n] && groups.of[n] < 0) {
+                        groups.of[n] = id;
                         todo.push_back(static_cast<int>(n));
                     }
                 }
         }
     }
-    // The line work's size: that of the group holding the middle ink pixel,
-    // counting from the largest. Dots and dashes drawn on purpose stay.
-    std::vector<int> sizes = groupSize;
+    return groups;
+}
+
+// Groups of fewer than 12 pixels go, unless the page's line work is itself
+// made of such small groups (dots, dashes): the line work's size is that of
+// the group holding the middle ink pixel, counting from the largest.
+void removeSpecksAmongLines(InkMask& mask, const InkGroups& groups)
+{
+    constexpr int kSpeck = 12;
+    std::vector<int> sizes = groups.size;
     std::sort(sizes.begin(), sizes.end(), std::greater<>());
     long long ink = 0;
     for (const int s : sizes) ink += s;
@@ -169,6 +152,47 @@ void removeSpecksAmongLines(InkMask& mask)
         if (2 * seen >= ink) break;
     }
     const int fewest = std::min(kSpeck, lineWork / 4);
-    for (std::size_t i = 0; i < group.size(); ++i)
-        if (group[i] >= 0 && groupSize[static_cast<std::size_t>(group[i])] < fewest) mask.ink[i] = 0;
+    for (std::size_t i = 0; i < mask.ink.size(); ++i)
+        if (groups.of[i] >= 0 && groups.size[static_cast<std::size_t>(groups.of[i])] < fewest) mask.ink[i] = 0;
+}
+
+}  // namespace
+
+std::optional<InkMask> photographedInk(const std::vector<std::uint8_t>& luminance, PixelSize size)
+{
+    if (size.width < 2 * kCell || size.height < 2 * kCell) return std::nullopt;
+    const CellGrid paper = spread(cellPaper(luminance, size), true);
+    if (!litLikeASheet(paper)) return std::nullopt;
+    const CellGrid smooth = spread(paper, false);
+    const int w = size.width;
+    std::vector<std::uint8_t> even(luminance.size());
+    for (int y = 0; y < size.height; ++y)
+        for (int x = 0; x < w; ++x) {
+            const std::size_t at = static_cast<std::size_t>(y) * w + x;
+            const int level = std::max(1, paperAt(smooth, x, y));
+            even[at] = static_cast<std::uint8_t>(std::min(255, (luminance[at] * 255 + level / 2) / level));
+        }
+    // Dividing by dim paper magnifies the sensor's noise as much. Averaged
+    // with its neighbours the noise fades, but the lines would thicken: the
+    // sheet's own ink is kept where the averaged sheet has ink beside it.
+    std::vector<std::uint8_t> soft(even.size());
+    for (int y = 0; y < size.height; ++y)
+        for (int x = 0; x < w; ++x) {
+            int sum = 0, count = 0;
+            for (int ny = std::max(0, y - 1); ny <= std::min(size.height - 1, y + 1); ++ny)
+                for (int nx = std::max(0, x - 1); nx <= std::min(w - 1, x + 1); ++nx, ++count)
+                    sum += even[static_cast<std::size_t>(ny) * w + nx];
+            soft[static_cast<std::size_t>(y) * w + x] = static_cast<std::uint8_t>((sum + count / 2) / count);
+        }
+    InkMask ink = inkOf(even, size);
+    const InkMask confirmed = inkOf(soft, size);
+    for (int y = 0; y < size.height; ++y)
+        for (int x = 0; x < w; ++x) {
+            bool beside = false;
+            for (int ny = std::max(0, y - 1); ny <= std::min(size.height - 1, y + 1); ++ny)
+                for (int nx = std::max(0, x - 1); nx <= std::min(w - 1, x + 1); ++nx) beside = beside || confirmed.at(nx, ny);
+            if (!beside) ink.ink[static_cast<std::size_t>(y) * w + x] = 0;
+        }
+    removeSpecksAmongLines(ink, inkGroups(ink));
+    return ink;
 }

@@ -2,6 +2,7 @@
 
 #include "app/Platform.h"
 #include "pages/PageConversion.h"
+#include "support/TempDir.h"
 
 #include <algorithm>
 #include <cmath>
@@ -72,83 +73,63 @@ inline long paperReached(const InkMask& page, int x, int y)
 
 inline long inkCount(const InkMask& page) { return std::count(page.ink.begin(), page.ink.end(), 1); }
 
-// Outlines drawn anti-aliased: each stroke a segment from (x0, y0) to
-// (x1, y1), or a circle of radius r around (x0, y0) when r > 0.
-struct Stroke {
-    double x0, y0, x1, y1, r, thickness;
-};
-
-inline DecodedImage lineArt(int width, int height, const std::vector<Stroke>& strokes)
+// A shipped picture, 1-bit and 685 by 556, as a decoder hands it over.
+inline DecodedImage shippedPicture(const char* name)
 {
-    return drawnImage(width, height, [&](int x, int y) {
-        double covered = 0;
-        for (const Stroke& s : strokes) {
-            const double px = x + 0.5 - s.x0, py = y + 0.5 - s.y0;
-            double d = std::abs(std::hypot(px, py) - s.r);
-            if (s.r <= 0) {
-                const double dx = s.x1 - s.x0, dy = s.y1 - s.y0;
-                const double t = std::clamp((px * dx + py * dy) / (dx * dx + dy * dy), 0.0, 1.0);
-                d = std::hypot(px - t * dx, py - t * dy);
-            }
-            covered = std::max(covered, std::clamp(s.thickness / 2 + 0.5 - d, 0.0, 1.0));
-        }
-        return opaqueGrey(static_cast<int>(std::lround(255 * (1 - covered))));
+    const std::vector<std::uint8_t> bmp = readAll(std::filesystem::path(PINTARO_SOURCE_DIR) / "pics" / name);
+    return drawnImage(685, 556, [&](int x, int y) {
+        const std::size_t at = bmp.at(10) + std::size_t(bmp.at(11)) * 256 + std::size_t(555 - y) * 88 + x / 8;
+        return bmp.at(at) >> (7 - x % 8) & 1 ? kOpaqueWhite : kOpaqueBlack;
     });
 }
 
 // `page` as a phone photographs it: lit from 100 % down to 45 % across,
 // with the sensor's noise, then JPEG's loss at quality 85 (each 8 by 8
-// block's frequencies rounded to the standard luminance table).
+// block's frequencies rounded to the standard luminance table, scaled).
 inline DecodedImage photographed(const DecodedImage& page, unsigned seed)
 {
     static const int table[64] = {16, 11, 10, 16, 24, 40, 51, 61, 12, 12, 14, 19, 26, 58, 60, 55, 14, 13, 16, 24, 40, 57,
         69, 56, 14, 17, 22, 29, 51, 87, 80, 62, 18, 22, 37, 56, 68, 109, 103, 77, 24, 35, 55, 64, 81, 104, 113, 92, 49,
         64, 78, 87, 103, 121, 120, 101, 72, 92, 95, 98, 112, 100, 103, 99};
-    const int w = page.width;
+    const int w = page.width, across = page.width / 8;
     std::mt19937 random(seed);
     std::normal_distribution<double> noise(0.0, 16.0);
-    std::vector<double> shot(page.pixels.size()), block(64), spectrum(64);
+    std::vector<double> shot(page.pixels.size());
     for (std::size_t i = 0; i < shot.size(); ++i)
         shot[i] = (page.pixels[i] & 0xFF) * (1.0 - 0.55 * double(i % w) / (w - 1)) + noise(random) - 128;
-    const double pi = std::acos(-1.0);
-    double cosines[8][8];
-    for (int u = 0; u < 64; ++u)
-        cosines[u / 8][u % 8] = (u < 8 ? std::sqrt(0.125) : 0.5) * std::cos((2 * (u % 8) + 1) * (u / 8) * pi / 16);
-    const auto basis = [&](int u, int x) { return cosines[u][x]; };
-    for (int by = 0; by + 8 <= page.height; by += 8)
-        for (int bx = 0; bx + 8 <= w; bx += 8) {
-            const auto at = [&](int k) -> double& { return shot[std::size_t(by + k / 8) * w + bx + k % 8]; };
-            for (int f = 0; f < 64; ++f) {
-                spectrum[f] = 0;
-                for (int k = 0; k < 64; ++k) spectrum[f] += basis(f / 8, k / 8) * basis(f % 8, k % 8) * at(k);
-                const double q = (table[f] * 30 + 50) / 100;
-                spectrum[f] = std::round(spectrum[f] / q) * q;
-            }
-            for (int k = 0; k < 64; ++k) {
-                block[k] = 0;
-                for (int f = 0; f < 64; ++f) block[k] += basis(f / 8, k / 8) * basis(f % 8, k % 8) * spectrum[f];
-            }
-            for (int k = 0; k < 64; ++k) at(k) = block[k];
+    const auto cosine = [](int u, int x) { return (u ? 0.5 : std::sqrt(0.125)) * std::cos((2 * x + 1) * u * std::acos(-1.0) / 16); };
+    static double basis[64][64];  // frequency by pixel of a block
+    for (int i = 0; i < 64 * 64; ++i) basis[i / 64][i % 64] = cosine(i / 512, i % 64 / 8) * cosine(i / 64 % 8, i % 8);
+    for (int block = 0; block < page.height / 8 * across; ++block) {
+        double* at[64];
+        double spectrum[64] = {};
+        for (int k = 0; k < 64; ++k) at[k] = &shot[std::size_t(block / across * 8 + k / 8) * w + block % across * 8 + k % 8];
+        for (int f = 0; f < 64; ++f) {
+            for (int k = 0; k < 64; ++k) spectrum[f] += basis[f][k] * *at[k];
+            spectrum[f] = std::round(spectrum[f] / ((table[f] * 30 + 50) / 100)) * ((table[f] * 30 + 50) / 100);
         }
+        for (int k = 0; k < 64; ++k) {
+            *at[k] = 0;
+            for (int f = 0; f < 64; ++f) *at[k] += basis[f][k] * spectrum[f];
+        }
+    }
     return drawnImage(w, page.height, [&](int x, int y) { return opaqueGrey(int(std::lround(shot[std::size_t(y) * w + x] + 128))); });
 }
 
 // Ink groups, touching at a side or a corner, of fewer than `fewest` pixels.
 inline long inkGroupsSmallerThan(InkMask page, long fewest)
 {
+    const int w = page.size.width, h = page.size.height;
     long small = 0;
-    const int w = page.size.width;
-    for (std::size_t start = 0; start < page.ink.size(); ++start) {
+    for (int start = 0; start < w * h; ++start) {
         long size = 0;
-        for (std::vector<std::size_t> todo{start}; !todo.empty();) {
-            const int x = int(todo.back() % w), y = int(todo.back() / w);
+        for (std::vector<std::pair<int, int>> todo{{start % w, start / w}}; !todo.empty();) {
+            const auto [x, y] = todo.back();
             todo.pop_back();
-            if (!page.ink[std::size_t(y) * w + x]) continue;
+            if (x < 0 || y < 0 || x >= w || y >= h || !page.ink[std::size_t(y) * w + x]) continue;
             page.ink[std::size_t(y) * w + x] = 0;
             ++size;
-            for (int n = 0; n < 9; ++n)
-                if (x + n % 3 - 1 >= 0 && x + n % 3 <= w && y + n / 3 - 1 >= 0 && y + n / 3 <= page.size.height)
-                    todo.push_back(std::size_t(y + n / 3 - 1) * w + std::size_t(x + n % 3 - 1));
+            for (int n = 0; n < 9; ++n) todo.emplace_back(x + n % 3 - 1, y + n / 3 - 1);
         }
         small += size > 0 && size < fewest ? 1 : 0;
     }
