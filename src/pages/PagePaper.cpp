@@ -20,6 +20,15 @@ constexpr int kEvenPaper = 24;
 // cells is a drawn edge (a photo, a black shape), not lighting.
 constexpr int kLightingStep = 16;
 
+// Calls visit(x, y) for each place within one step of (x, y) on a
+// width by height grid, (x, y) itself included.
+template <typename Visit>
+void eachNear(int width, int height, int x, int y, Visit visit)
+{
+    for (int ny = std::max(0, y - 1); ny <= std::min(height - 1, y + 1); ++ny)
+        for (int nx = std::max(0, x - 1); nx <= std::min(width - 1, x + 1); ++nx) visit(nx, ny);
+}
+
 struct CellGrid {
     int columns = 0;
     int rows = 0;
@@ -56,12 +65,11 @@ CellGrid spread(const CellGrid& grid, bool brightest)
     for (int row = 0; row < grid.rows; ++row)
         for (int column = 0; column < grid.columns; ++column) {
             int best = 0, sum = 0, count = 0;
-            for (int r = std::max(0, row - 1); r <= std::min(grid.rows - 1, row + 1); ++r)
-                for (int c = std::max(0, column - 1); c <= std::min(grid.columns - 1, column + 1); ++c) {
-                    best = std::max(best, grid.at(c, r));
-                    sum += grid.at(c, r);
-                    ++count;
-                }
+            eachNear(grid.columns, grid.rows, column, row, [&](int c, int r) {
+                best = std::max(best, grid.at(c, r));
+                sum += grid.at(c, r);
+                ++count;
+            });
             out.at(column, row) = brightest ? best : (sum + count / 2) / count;
         }
     return out;
@@ -119,16 +127,13 @@ InkGroups inkGroups(const InkMask& mask)
             const int at = todo.back();
             todo.pop_back();
             ++groups.size.back();
-            const int x = at % w;
-            const int y = at / w;
-            for (int ny = std::max(0, y - 1); ny <= std::min(h - 1, y + 1); ++ny)
-                for (int nx = std::max(0, x - 1); nx <= std::min(w - 1, x + 1); ++nx) {
-                    const std::size_t n = static_cast<std::size_t>(ny) * w + nx;
-                    if (mask.ink[n] && groups.of[n] < 0) {
-                        groups.of[n] = id;
-                        todo.push_back(static_cast<int>(n));
-                    }
+            eachNear(w, h, at % w, at / w, [&](int nx, int ny) {
+                const std::size_t n = static_cast<std::size_t>(ny) * w + nx;
+                if (mask.ink[n] && groups.of[n] < 0) {
+                    groups.of[n] = id;
+                    todo.push_back(static_cast<int>(n));
                 }
+            });
         }
     }
     return groups;
@@ -179,9 +184,10 @@ std::optional<InkMask> photographedInk(const std::vector<std::uint8_t>& luminanc
     for (int y = 0; y < size.height; ++y)
         for (int x = 0; x < w; ++x) {
             int sum = 0, count = 0;
-            for (int ny = std::max(0, y - 1); ny <= std::min(size.height - 1, y + 1); ++ny)
-                for (int nx = std::max(0, x - 1); nx <= std::min(w - 1, x + 1); ++nx, ++count)
-                    sum += even[static_cast<std::size_t>(ny) * w + nx];
+            eachNear(w, size.height, x, y, [&](int nx, int ny) {
+                sum += even[static_cast<std::size_t>(ny) * w + nx];
+                ++count;
+            });
             soft[static_cast<std::size_t>(y) * w + x] = static_cast<std::uint8_t>((sum + count / 2) / count);
         }
     InkMask ink = inkOf(even, size);
@@ -189,8 +195,7 @@ std::optional<InkMask> photographedInk(const std::vector<std::uint8_t>& luminanc
     for (int y = 0; y < size.height; ++y)
         for (int x = 0; x < w; ++x) {
             bool beside = false;
-            for (int ny = std::max(0, y - 1); ny <= std::min(size.height - 1, y + 1); ++ny)
-                for (int nx = std::max(0, x - 1); nx <= std::min(w - 1, x + 1); ++nx) beside = beside || confirmed.at(nx, ny);
+            eachNear(w, size.height, x, y, [&](int nx, int ny) { beside = beside || confirmed.at(nx, ny); });
             if (!beside) ink.ink[static_cast<std::size_t>(y) * w + x] = 0;
         }
     removeSpecksAmongLines(ink, inkGroups(ink));
