@@ -48,14 +48,12 @@ bool writeColouringPage(const QString& path, int scale)
         painter.drawRoundedRect(QRectF(120, 140, 300, 420), 60, 60);
         painter.drawLine(QPointF(100, 1400), QPointF(1900, 1300));
     };
-    if (path.endsWith(QStringLiteral(".svg"))) {
-        // A tenth of the page's size, as clip art often says it is.
+    if (path.endsWith(QStringLiteral(".svg"))) {  // a tenth of the size, as clip art often says it is
         QFile svg(path);
         return svg.open(QIODevice::WriteOnly)
-            && svg.write("<svg xmlns='http://www.w3.org/2000/svg' width='200' height='150' viewBox='0 0 2000 1500'>"
-                         "<g fill='none' stroke='black' stroke-width='9'><circle cx='1000' cy='750' r='520'/>"
-                         "<rect x='120' y='140' width='300' height='420' rx='60'/>"
-                         "<line x1='100' y1='1400' x2='1900' y2='1300'/></g></svg>") > 0;
+            && svg.write("<svg xmlns='http://www.w3.org/2000/svg' width='200' height='150' viewBox='0 0 2000 1500'><g fill="
+                         "'none' stroke='black' stroke-width='9'><circle cx='1000' cy='750' r='520'/><rect x='120' y='140' "
+                         "width='300' height='420' rx='60'/><line x1='100' y1='1400' x2='1900' y2='1300'/></g></svg>") > 0;
     }
     if (path.endsWith(QStringLiteral(".pdf"))) {
         QPdfWriter pdf(path);

@@ -274,15 +274,13 @@ TEST_F(WineEndToEnd, AColouringPageNamedOnTheCommandLineReachesTheCanvasWithSoli
     // 1703, has no SVG documents: each file is refused by its kind, read
     // from the message as a screen reader reads it. A Wine that draws SVG
     // fails this, and the drawing must then reach the canvas instead.
-    const QString drawing = m_work.filePath(QStringLiteral("drawing.svg"));
-    const QString document = m_work.filePath(QStringLiteral("document.pdf"));
-    ASSERT_TRUE(writeColouringPage(drawing) && writeColouringPage(document));
-    ASSERT_NO_FATAL_FAILURE(startProgram({windowsPath(drawing), windowsPath(document)}));
+    const QStringList files = {m_work.filePath(QStringLiteral("drawing.svg")), m_work.filePath(QStringLiteral("document.pdf"))};
+    ASSERT_TRUE(writeColouringPage(files[0]) && writeColouringPage(files[1]));
+    ASSERT_NO_FATAL_FAILURE(startProgram({windowsPath(files[0]), windowsPath(files[1])}));
     for (const char* kind : {"Is An SVG Drawing, Not A Picture", "Is A PDF Document, Not A Picture"}) {
         ASSERT_FALSE(m_x->waitForWindow(kErrorTitle).isEmpty()) << kind << "; the program " << m_program.describe();
-        const ToolResult box = runTool(kWineRun, {QStringLiteral("--prefix"), prefix(), QStringLiteral(PINTARO_ACCESSIBLE_NAMES),
-                                                  QStringLiteral("Pintaro v1.0 [Error]")},
-                                       30000, wineEnvironment(m_screen.display(), m_home, prefix()));
+        const QStringList reader = {QStringLiteral("--prefix"), prefix(), PINTARO_ACCESSIBLE_NAMES, "Pintaro v1.0 [Error]"};
+        const ToolResult box = runTool(kWineRun, reader, 30000, wineEnvironment(m_screen.display(), m_home, prefix()));
         EXPECT_TRUE(box.output.contains(kind)) << box.output.toStdString();
         ASSERT_TRUE(m_on->answerBox(kErrorTitle, QStringLiteral("Return")));
     }
