@@ -100,24 +100,26 @@ std::optional<PixelSize> svgOwnSize(const std::filesystem::path& file)
 // has no SVG documents, WIC's own answer for an unknown format.
 HRESULT drawSvg(const std::filesystem::path& file, PixelSize own, int width, int height, ComPtr<IWICBitmap>& bitmap)
 {
-    static const HMODULE d2d = LoadLibraryW(L"d2d1.dll");
+    // From the system's folder only, never a planted copy beside the program.
+    static const HMODULE d2d = LoadLibraryExW(L"d2d1.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
     const auto create =
         d2d ? reinterpret_cast<CreateD2dFactory>(reinterpret_cast<void*>(GetProcAddress(d2d, "D2D1CreateFactory"))) : nullptr;
     ComPtr<IWICImagingFactory> wic;
     ComPtr<ID2D1Factory> factory;
     ComPtr<ID2D1RenderTarget> target;
     ComPtr<ID2D1DeviceContext5> context;
-    HRESULT result = create ? create(D2D1_FACTORY_TYPE_SINGLE_THREADED, IID_ID2D1Factory, nullptr, factory.putVoid()) : E_NOINTERFACE;
-    if (SUCCEEDED(result))
-        result = CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory, wic.putVoid());
+    if (!create || FAILED(create(D2D1_FACTORY_TYPE_SINGLE_THREADED, IID_ID2D1Factory, nullptr, factory.putVoid())))
+        return WINCODEC_ERR_COMPONENTNOTFOUND;
+    HRESULT result =
+        CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory, wic.putVoid());
     if (SUCCEEDED(result))
         result = wic->CreateBitmap(static_cast<UINT>(width), static_cast<UINT>(height), GUID_WICPixelFormat32bppPBGRA,
                                    WICBitmapCacheOnLoad, bitmap.put());
     D2D1_RENDER_TARGET_PROPERTIES properties{};
     properties.type = D2D1_RENDER_TARGET_TYPE_SOFTWARE;
     if (SUCCEEDED(result)) result = factory->CreateWicBitmapRenderTarget(bitmap.get(), &properties, target.put());
-    if (SUCCEEDED(result)) result = target->QueryInterface(kDeviceContext5, context.putVoid());
-    if (FAILED(result)) return WINCODEC_ERR_COMPONENTNOTFOUND;
+    if (FAILED(result)) return result;
+    if (FAILED(target->QueryInterface(kDeviceContext5, context.putVoid()))) return WINCODEC_ERR_COMPONENTNOTFOUND;
 
     ComPtr<IWICStream> stream;
     ComPtr<IUnknown> document;
