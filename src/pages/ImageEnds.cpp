@@ -40,4 +40,3 @@ bool endsCut(const std::filesystem::path& file)
     if (head[0] == 0xFF && head[1] == 0xD8 && head[2] == 0xFF) return !contains(tail, "\xFF\xD9", 2);
     return false;
 }
-

@@ -7,4 +7,3 @@
 // a page half grey or half missing is no page to colour. Files of other
 // kinds, and files that cannot be read, are left to the decoder.
 bool endsCut(const std::filesystem::path& file);
-

@@ -1,9 +1,9 @@
 #include "pages/PageImport.h"
 
 #include "pages/ImageEnds.h"
-#include "pages/VectorPages.h"
 #include "pages/PageConversion.h"
 #include "pages/PageFile.h"
+#include "pages/VectorPages.h"
 
 #include <optional>
 #include <system_error>
