@@ -118,8 +118,10 @@ HRESULT drawSvg(const std::filesystem::path& file, PixelSize own, int width, int
     D2D1_RENDER_TARGET_PROPERTIES properties{};
     properties.type = D2D1_RENDER_TARGET_TYPE_SOFTWARE;
     if (SUCCEEDED(result)) result = factory->CreateWicBitmapRenderTarget(bitmap.get(), &properties, target.put());
-    if (FAILED(result)) return result;
-    if (FAILED(target->QueryInterface(kDeviceContext5, context.putVoid()))) return WINCODEC_ERR_COMPONENTNOTFOUND;
+    // No Direct2D drawing into a bitmap (Wine 8 without Direct3D), or no SVG
+    // documents (Windows before 10 1703, Wine 8): either way no reader here.
+    if (SUCCEEDED(result)) result = target->QueryInterface(kDeviceContext5, context.putVoid());
+    if (FAILED(result)) return result == E_OUTOFMEMORY ? result : WINCODEC_ERR_COMPONENTNOTFOUND;
 
     ComPtr<IWICStream> stream;
     ComPtr<IUnknown> document;

@@ -271,9 +271,10 @@ TEST_F(WineEndToEnd, AColouringPageNamedOnTheCommandLineReachesTheCanvasWithSoli
     EXPECT_EQ(m_program.waitForExit(10000), 0);
 
     // Windows reads no PDF, and Wine 8's Direct2D, like Windows before 10
-    // 1703, has no SVG documents: each file is refused by its kind, read
-    // from the message as a screen reader reads it. A Wine that draws SVG
-    // fails this, and the drawing must then reach the canvas instead.
+    // 1703, has no SVG documents (nor, without Direct3D, draws into a
+    // bitmap): each file is refused by its kind, read from the message as a
+    // screen reader reads it. A Wine that draws SVG fails this, and the
+    // drawing must then reach the canvas instead.
     const QStringList files = {m_work.filePath(QStringLiteral("drawing.svg")), m_work.filePath(QStringLiteral("document.pdf"))};
     ASSERT_TRUE(writeColouringPage(files[0]) && writeColouringPage(files[1]));
     ASSERT_NO_FATAL_FAILURE(startProgram({windowsPath(files[0]), windowsPath(files[1])}));
