@@ -1,5 +1,6 @@
 #include "pages/PageConversion.h"
 #include "pages/PageImport.h"
+#include "pages/PagePictures.h"
 #include "qt/QtPlatform.h"
 #include "support/TempDir.h"
 
@@ -57,7 +58,17 @@ void BM_ImportPage12MPJpeg(benchmark::State& state)
     }
 }
 
+// A shipped picture converted clean (0) and as a phone photographs it (1):
+// what judging each line against its own paper's light adds.
+void BM_ConvertSheet(benchmark::State& state)
+{
+    const DecodedImage clean = shippedPicture("house.bmp");
+    const DecodedImage sheet = state.range(0) ? photographed(clean, 26) : clean;
+    for (auto _ : state) benchmark::DoNotOptimize(convertPage(sheet, {685, 556}).ink.data());
+}
+
 }  // namespace
 
+BENCHMARK(BM_ConvertSheet)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ImportPage12MP)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ImportPage12MPJpeg)->Unit(benchmark::kMillisecond);

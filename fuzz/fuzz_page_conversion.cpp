@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -65,6 +66,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     InkMask mask = inkOf(luminance, fit);
     removeSpecks(mask);
     require(inkOnlyWithin(mask, 0, 0, fit), "the specks' removal made ink");
+    if (const std::optional<InkMask> shot = photographedInk(luminance, fit))
+        require(shot->size.width == fit.width && shot->size.height == fit.height && inkOnlyWithin(*shot, 0, 0, fit),
+                "a photographed sheet's ink is not the fit's");
 
     if (wholePage) {
         const InkMask page = convertPage(decoded, original);

@@ -20,6 +20,8 @@ std::string pageProblemText(const fs::path& source, PageProblem problem)
     case PageProblem::Folder: reason = "The Name Given Is A Folder"; break;
     case PageProblem::Unreadable: reason = "The File Can't Be Read"; break;
     case PageProblem::NotSaved: reason = "The Pictures Folder Can't Be Written To"; break;
+    case PageProblem::SvgUnread: reason = "The File Is An SVG Drawing, Not A Picture This Computer Can Read"; break;
+    case PageProblem::PdfUnread: reason = "The File Is A PDF Document, Not A Picture This Computer Can Read"; break;
     case PageProblem::None: break;
     }
     return "\"" + source.filename().u8string() + "\" Can't Be Made Into A Picture" + kLineBreak + reason;

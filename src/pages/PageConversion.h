@@ -3,6 +3,7 @@
 #include "app/Platform.h"
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 // An image of any size made into a page to colour: fitted inside the page
@@ -55,6 +56,13 @@ InkMask inkOf(const std::vector<std::uint8_t>& luminance, PixelSize size);
 // Ink groups of one or two pixels, touching no other ink even at a corner,
 // become paper: the specks JPEG noise leaves. Thin diagonal lines stay.
 void removeSpecks(InkMask& mask);
+
+// The ink of a sheet photographed in uneven light: each pixel divided by
+// the paper's brightness around it, so ink is judged against its own
+// paper, and the specks the camera's noise leaves cleared. Nothing where
+// the paper is lit evenly, or where its tones jump (a photo, a black
+// shape): one threshold serves those.
+std::optional<InkMask> photographedInk(const std::vector<std::uint8_t>& luminance, PixelSize size);
 
 // The whole conversion: `decoded` is the image of `original` size as the
 // decoder gave it, at any size. The result is kPageSize, the fitted image centred.

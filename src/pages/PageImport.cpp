@@ -3,6 +3,7 @@
 #include "pages/ImageEnds.h"
 #include "pages/PageConversion.h"
 #include "pages/PageFile.h"
+#include "pages/VectorPages.h"
 
 #include <optional>
 #include <system_error>
@@ -25,9 +26,11 @@ PageProblem pageProblem(ImageProblem problem)
 }
 
 // The page, with the decoded image gone before the file is written.
-std::optional<InkMask> convertedPage(Platform& platform, const fs::path& source, PixelSize original, PageProblem& problem)
+std::optional<InkMask> convertedPage(Platform& platform, const fs::path& source, PixelSize original, bool vector,
+                                     PageProblem& problem)
 {
-    const PixelSize asked = decodeSizeFor(original);
+    // Shapes are drawn at the size they fill, never enlarged from a small default.
+    const PixelSize asked = vector ? fitInside(original, kPageSize) : decodeSizeFor(original);
     const DecodedImage decoded = platform.decodeImage(source, asked.width, asked.height);
     problem = pageProblem(decoded.problem);
     if (problem != PageProblem::None) return std::nullopt;
@@ -50,7 +53,11 @@ PageImport importPage(Platform& platform, const fs::path& source, const fs::path
     // A device or pipe could keep a decoder reading for ever.
     if (!fs::is_regular_file(status)) return {PageProblem::NotAnImage, {}};
 
+    const VectorKind vector = vectorKind(source);
     const DecodedImage header = platform.imageSize(source);
+    // No reader for the kind on this system: say which kind it is.
+    if (header.problem == ImageProblem::NotAnImage && vector != VectorKind::None)
+        return {vector == VectorKind::Svg ? PageProblem::SvgUnread : PageProblem::PdfUnread, {}};
     if (header.problem != ImageProblem::None) return {pageProblem(header.problem), {}};
     if (header.width <= 0 || header.height <= 0) return {PageProblem::Damaged, {}};
     if (static_cast<long long>(header.width) * header.height > kMostPixels || header.width > kLongestSide
@@ -60,7 +67,8 @@ PageImport importPage(Platform& platform, const fs::path& source, const fs::path
     if (folder.empty()) return {PageProblem::NotSaved, {}};
 
     PageProblem problem = PageProblem::None;
-    const std::optional<InkMask> page = convertedPage(platform, source, {header.width, header.height}, problem);
+    const std::optional<InkMask> page =
+        convertedPage(platform, source, {header.width, header.height}, vector != VectorKind::None, problem);
     if (!page) return {problem, {}};
     const std::optional<fs::path> saved = savePage(*page, folder, pageStem(source));
     if (!saved) return {PageProblem::NotSaved, {}};

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 // Why an image could not be made into a page.
-enum class PageProblem { None, NotAnImage, Damaged, TooLarge, Folder, Unreadable, NotSaved };
+enum class PageProblem { None, NotAnImage, Damaged, TooLarge, Folder, Unreadable, NotSaved, SvgUnread, PdfUnread };
 
 struct PageImport {
     PageProblem problem = PageProblem::None;

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 
 namespace {
 
@@ -151,7 +152,8 @@ InkMask convertPage(const DecodedImage& decoded, PixelSize original)
 {
     const PixelSize fit = fitInside(original, kPageSize);
     const std::vector<std::uint8_t> luminance = fittedLuminance(decoded, fit);
-    InkMask fitted = inkOf(luminance, fit);
+    std::optional<InkMask> photographed = photographedInk(luminance, fit);
+    InkMask fitted = photographed ? std::move(*photographed) : inkOf(luminance, fit);
     removeSpecks(fitted);
 
     InkMask page{kPageSize, std::vector<std::uint8_t>(static_cast<std::size_t>(kPageSize.width) * kPageSize.height, 0)};

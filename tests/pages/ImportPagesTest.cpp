@@ -22,10 +22,11 @@ protected:
     fs::path pics() const { return platform.folder / "pics"; }
 
     // A file the decoder knows as `image`.
-    fs::path source(const std::string& name, DecodedImage image, ImageProblem atDecode = ImageProblem::None)
+    fs::path source(const std::string& name, DecodedImage image, ImageProblem atDecode = ImageProblem::None,
+                    const std::string& bytes = "img")
     {
         const fs::path path = dir.root() / name;
-        EXPECT_TRUE(bmp::BmpBuilder::writeFile(path.string(), bmp::Bytes{'i', 'm', 'g'}));
+        EXPECT_TRUE(bmp::BmpBuilder::writeFile(path.string(), bmp::Bytes(bytes.begin(), bytes.end())));
         platform.images[path] = {std::move(image), atDecode};
         return path;
     }
@@ -107,6 +108,10 @@ TEST_F(ImportPages, BadInputIsNamedAndChangesNothing)
     };
     const Case cases[] = {
         {source("notes.txt", {ImageProblem::NotAnImage, 0, 0, {}}), "The File Is Not A Picture"},
+        {source("drawing.svg", {ImageProblem::NotAnImage, 0, 0, {}}, {}, "<!-- clip art -->\n<svg>"),
+         "The File Is An SVG Drawing, Not A Picture This Computer Can Read"},
+        {source("leaflet.pdf", {ImageProblem::NotAnImage, 0, 0, {}}, {}, "%PDF-1.4"),
+         "The File Is A PDF Document, Not A Picture This Computer Can Read"},
         {source("broken.jpg", antiAliasedRing(100, 100, 30, 3), ImageProblem::Damaged), "The File Is Damaged Or Incomplete"},
         {cut, "The File Is Damaged Or Incomplete"},
         {source("huge.png", {ImageProblem::None, 12000, 9000, {}}), "The Picture Is Too Large"},

@@ -1,5 +1,7 @@
 #include "PagePictures.h"
 
+#include "pages/VectorPages.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -27,6 +29,37 @@ TEST(PageConversion, AnAntiAliasedCircleBecomesASolidClosedRingWithNothingAround
             if (!page.at(x, y) && std::abs(d - 500) < 3) ++stray;  // the ring's middle is solid
         }
     EXPECT_EQ(stray, 0);
+}
+
+// Line work converted clean, and as a phone photographs it.
+TEST(PageConversion, EachKindOfPageBecomesItsOutlines)
+{
+    // Grey lines exactly at the ink threshold, three quarters of white (paper), and a level darker (ink).
+    const DecodedImage threshold =
+        drawnImage(685, 556, [](int, int y) { return opaqueGrey(y % 20 == 5 ? 190 : y % 20 == 15 ? 191 : 255); });
+    const std::pair<const char*, DecodedImage> cases[] = {
+        {"threshold", threshold}, {"cat.bmp", shippedPicture("cat.bmp")},
+        {"house.bmp", shippedPicture("house.bmp")}, {"octopus.bmp", shippedPicture("octopus.bmp")}};
+    for (const auto& [name, image] : cases) {
+        SCOPED_TRACE(name);
+        const InkMask clean = convertPage(image, {685, 556});
+        for (std::size_t i = 0; i < clean.ink.size(); ++i)
+            ASSERT_EQ(clean.ink[i], image.pixels[i] == kOpaqueBlack || opaqueGrey(190) == image.pixels[i]) << i;
+        if (name == std::string("threshold")) continue;
+        const InkMask shot = convertPage(photographed(image, 26), {685, 556});
+        long same = 0, stray = 0;  // stray: ink 3 pixels or more from the page's own
+        for (std::size_t i = 0; i < clean.ink.size(); ++i) {
+            same += clean.ink[i] == shot.ink[i];
+            bool near = false;
+            for (int d = 0; d < 25 && shot.ink[i]; ++d)
+                near = near || clean.at(std::clamp(int(i % 685) + d % 5 - 2, 0, 684), std::clamp(int(i / 685) + d / 5 - 2, 0, 555));
+            stray += shot.ink[i] && !near;
+        }
+        ::testing::Test::RecordProperty(name, std::to_string(100.0 * double(same) / double(clean.ink.size())) + " % agree");
+        EXPECT_GE(same, long(clean.ink.size()) * 98 / 100);
+        EXPECT_EQ(inkGroupsSmallerThan(shot, 12), 0);
+        EXPECT_LT(stray, 50);
+    }
 }
 
 TEST(PageConversion, FitsInsideThePageKeepingItsShapeAndCentred)
@@ -60,6 +93,17 @@ TEST(PageConversion, FitsInsideThePageKeepingItsShapeAndCentred)
         EXPECT_EQ(bottom - top + 1, c.height);
         EXPECT_FALSE(page.at(left + c.width / 2, top + c.height / 2));
     }
+}
+
+TEST(PageConversion, AnSvgDrawingsOwnSizeIsReadFromItsRootElement)
+{
+    const std::pair<const char*, std::pair<int, int>> cases[] = {
+        {"<svg width='200' height=\"150px\" stroke-width='9'>", {200, 150}},
+        {"<?xml?><svg\nwidth = '210mm' height='1in' viewBox='0 0 5 5'>", {794, 96}},
+        {"<svg width='100%' height='100%' viewBox='0,0 120.4,99.6'>", {120, 100}},
+        {"<svg viewBox='0 0 -5 5'>", {300, 150}},
+    };
+    for (const auto& [text, size] : cases) EXPECT_EQ(std::make_pair(svgSize(text).width, svgSize(text).height), size) << text;
 }
 
 TEST(PageConversion, DecodersAreAskedForAReducedSizeThatStillCoversTwiceTheFit)

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -61,13 +62,30 @@ protected:
 
 TEST_F(PageDecoder, EveryCommonFormatBecomesAPageWithItsOutline)
 {
-    for (const char* format : {"png", "jpg", "gif", "bmp", "tif"}) {
+    // A tenth of the fit, as a drawing says its own size.
+    const QByteArray svg = "<?xml version='1.0'?>\n<svg xmlns='http://www.w3.org/2000/svg' width='160' height='120' viewBox="
+                           "'0 0 1600 1200'><circle cx='800' cy='600' r='480' fill='none' stroke='black' stroke-width='4'/></svg>";
+    for (const char* format : {"png", "jpg", "gif", "bmp", "tif", "svg", "pdf"}) {
         SCOPED_TRACE(format);
         const std::string name = std::string("page.") + format;
+        const bool drawing = name == "page.svg" || name == "page.pdf";  // their outline a pixel or two at the fit
         // Qt writes no GIF: ImageMagick makes it from the PNG.
         if (name == "page.gif")
             ASSERT_EQ(QProcess::execute("convert", {path("page.png"), path("page.gif")}), 0);
-        else
+        else if (name == "page.svg")
+            write("page.svg", svg);
+        else if (name == "page.pdf") {
+            // Two pages: the second, all black, must not be the one taken.
+            QPdfWriter pdf(path("page.pdf"));
+            pdf.setPageSize(QPageSize(QSizeF(160, 120), QPageSize::Point));
+            pdf.setPageMargins({});
+            QPainter painter(&pdf);
+            painter.setWindow(0, 0, 1600, 1200);
+            painter.setPen(QPen(Qt::black, 4));
+            painter.drawEllipse(QPointF(800, 600), 480, 480);
+            pdf.newPage();
+            painter.fillRect(0, 0, 1600, 1200, Qt::black);
+        } else
             ASSERT_TRUE(page(1600, 1200, name == "page.png").save(path(name.c_str()), format));
         ASSERT_EQ(import(name.c_str()), PageProblem::None);
         const QImage made(QtPlatform::qtPath(pics() / ("page.bmp")));
@@ -77,6 +95,7 @@ TEST_F(PageDecoder, EveryCommonFormatBecomesAPageWithItsOutline)
         int ink = 0;
         for (int x = 120; x < 150; ++x) ink += made.pixel(x, 278) == qRgb(0, 0, 0);
         EXPECT_GE(ink, 2);
+        EXPECT_TRUE(!drawing || ink <= 3) << ink << " pixels: drawn small and enlarged, not drawn at the fit";
         EXPECT_EQ(made.pixel(342, 278), qRgb(255, 255, 255));
         fs::remove(pics() / "page.bmp");
     }

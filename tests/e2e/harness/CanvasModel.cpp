@@ -2,7 +2,9 @@
 
 #include "support/BmpBuilder.h"
 
+#include <QFile>
 #include <QPainter>
+#include <QPdfWriter>
 
 namespace e2e {
 
@@ -39,15 +41,34 @@ Pixels outlinePicture()
 
 bool writeColouringPage(const QString& path, int scale)
 {
+    const auto draw = [](QPainter& painter) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(Qt::black, 9));
+        painter.drawEllipse(QPointF(1000, 750), 520, 520);
+        painter.drawRoundedRect(QRectF(120, 140, 300, 420), 60, 60);
+        painter.drawLine(QPointF(100, 1400), QPointF(1900, 1300));
+    };
+    if (path.endsWith(QStringLiteral(".svg"))) {  // a tenth of the size, as clip art often says it is
+        QFile svg(path);
+        return svg.open(QIODevice::WriteOnly)
+            && svg.write("<svg xmlns='http://www.w3.org/2000/svg' width='200' height='150' viewBox='0 0 2000 1500'><g fill="
+                         "'none' stroke='black' stroke-width='9'><circle cx='1000' cy='750' r='520'/><rect x='120' y='140' "
+                         "width='300' height='420' rx='60'/><line x1='100' y1='1400' x2='1900' y2='1300'/></g></svg>") > 0;
+    }
+    if (path.endsWith(QStringLiteral(".pdf"))) {
+        QPdfWriter pdf(path);
+        pdf.setPageSize(QPageSize(QSizeF(200, 150), QPageSize::Point));
+        pdf.setPageMargins({});
+        QPainter painter(&pdf);
+        painter.setWindow(0, 0, 2000, 1500);
+        draw(painter);
+        return painter.end();
+    }
     QImage page(2000 * scale, 1500 * scale, QImage::Format_RGB32);
     page.fill(Qt::white);
     QPainter painter(&page);
     painter.scale(scale, scale);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Qt::black, 9));
-    painter.drawEllipse(QPointF(1000, 750), 520, 520);
-    painter.drawRoundedRect(QRectF(120, 140, 300, 420), 60, 60);
-    painter.drawLine(QPointF(100, 1400), QPointF(1900, 1300));
+    draw(painter);
     painter.end();
     return page.save(path, "PNG");
 }

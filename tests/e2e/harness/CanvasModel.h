@@ -99,7 +99,8 @@ Pixels outlinePicture();
 inline QRect interiorOnCanvas(const QRect& frame) { return frame.translated(0, 1).adjusted(1, 1, -1, -1); }
 
 // A colouring page as parents find them: 2000 by 1500 times `scale`,
-// anti-aliased outlines on white, a circle around the middle of the page.
+// anti-aliased outlines on white, a circle around the middle of the page;
+// drawn at a tenth of that size where the name ends ".svg" or ".pdf".
 bool writeColouringPage(const QString& path, int scale = 1);
 
 // Where `image`, read from `origin` on, differs from `expected`; empty when

@@ -295,7 +295,25 @@ TEST_F(WineEndToEnd, AColouringPageNamedOnTheCommandLineReachesTheCanvasWithSoli
     ASSERT_NO_FATAL_FAILURE(startProgram({windowsPath(page)}));
     ASSERT_FALSE(m_x->waitForWindow(kMainTitle).isEmpty()) << "the program " << m_program.describe();
     EXPECT_EQ(m_on->showsColouringPage(m_folder + QStringLiteral("/pics/colouring page.bmp")), "");
+    m_x->click(m_on->exitButton());
+    EXPECT_EQ(m_program.waitForExit(10000), 0);
 
+    // Windows reads no PDF, and Wine 8's Direct2D, like Windows before 10
+    // 1703, has no SVG documents (nor, without Direct3D, draws into a
+    // bitmap): each file is refused by its kind, read from the message as a
+    // screen reader reads it. A Wine that draws SVG fails this, and the
+    // drawing must then reach the canvas instead.
+    const QStringList files = {m_work.filePath(QStringLiteral("drawing.svg")), m_work.filePath(QStringLiteral("document.pdf"))};
+    ASSERT_TRUE(writeColouringPage(files[0]) && writeColouringPage(files[1]));
+    ASSERT_NO_FATAL_FAILURE(startProgram({windowsPath(files[0]), windowsPath(files[1])}));
+    for (const char* kind : {"Is An SVG Drawing, Not A Picture", "Is A PDF Document, Not A Picture"}) {
+        ASSERT_FALSE(m_x->waitForWindow(kErrorTitle).isEmpty()) << kind << "; the program " << m_program.describe();
+        const QStringList reader = {QStringLiteral("--prefix"), prefix(), PINTARO_ACCESSIBLE_NAMES, "Pintaro v1.0 [Error]"};
+        const ToolResult box = runTool(kWineRun, reader, 30000, wineEnvironment(m_screen.display(), m_home, prefix()));
+        EXPECT_TRUE(box.output.contains(kind)) << box.output.toStdString();
+        ASSERT_TRUE(m_on->answerBox(kErrorTitle, QStringLiteral("Return")));
+    }
+    EXPECT_EQ(QDir(m_folder + QStringLiteral("/pics")).entryList(QDir::Files), QStringList{"colouring page.bmp"});
     m_x->click(m_on->exitButton());
     EXPECT_EQ(m_program.waitForExit(10000), 0);
 }
