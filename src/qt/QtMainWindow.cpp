@@ -5,11 +5,11 @@
 #include "qt/AboutDialog.h"
 #include "qt/DialogFont.h"
 #include "qt/QtPlatform.h"
+#include "qt/ResourceArt.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QEvent>
-#include <QIcon>
 #include <QKeySequence>
 #include <QMimeData>
 #include <QShortcut>
@@ -50,7 +50,7 @@ QtMainWindow::QtMainWindow(QWidget* parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromLatin1(layout::kMainTitle));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/window.xpm")));
+    setWindowIcon(resourceIcon(QStringLiteral(":/icons/window.xpm")));
     setFont(dialogFont());
     setAutoFillBackground(true);
     resize(layout::kOuterWidth, layout::kOuterHeight);
@@ -86,7 +86,8 @@ void QtMainWindow::createControls()
     static const char* const toolIcons[4] = {":/icons/pencil.xpm", ":/icons/bucket.xpm", ":/icons/eraser.xpm",
                                              ":/icons/eyedropper.xpm"};
     for (std::size_t i = 0; i < Command3.size(); ++i)
-        Command3[i] = placed(new PictureButton(QIcon(QString::fromLatin1(toolIcons[i])), this), layout::kCommand3[i]);
+        Command3[i] =
+            placed(new PictureButton(resourceIcon(QString::fromLatin1(toolIcons[i])), this), layout::kCommand3[i]);
     for (int i = 0; i < 3; ++i) {
         const std::string name = "Label3_" + std::to_string(i);
         Label3[static_cast<std::size_t>(i)] =
@@ -95,8 +96,8 @@ void QtMainWindow::createControls()
             QString::fromLatin1(layout::kPencilSizeNames[static_cast<std::size_t>(i)]));
     }
 
-    Command2 = placed(new PictureButton(QIcon(QStringLiteral(":/icons/folder.xpm")), this), layout::kCommand2);
-    Command4 = placed(new PictureButton(QIcon(QStringLiteral(":/icons/floppy.xpm")), this), layout::kCommand4);
+    Command2 = placed(new PictureButton(resourceIcon(QStringLiteral(":/icons/folder.xpm")), this), layout::kCommand2);
+    Command4 = placed(new PictureButton(resourceIcon(QStringLiteral(":/icons/floppy.xpm")), this), layout::kCommand4);
     Command4->setEnabled(false);
     Command6 = placed(new QPushButton(captionOf(layout::kCommand6), this), layout::kCommand6);
     Command5 = placed(new QPushButton(captionOf(layout::kCommand5), this), layout::kCommand5);
