@@ -14,6 +14,7 @@
 #include <QMimeData>
 #include <QShortcut>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -64,14 +65,7 @@ void QtMainWindow::createControls()
 
     for (std::size_t i = 0; i < captions.size(); ++i) {
         const layout::Control& caption = layout::kCaptions[i];
-        const bool oneLine = layout::isOneLine(caption);
-        captions[i] = placed(new CaptionLabel(captionOf(caption), oneLine, this), caption);
-        // Room for the line, whatever font stood in for the dialog font.
-        if (oneLine) {
-            const PixelRect p =
-                layout::oneLinePlace(caption.place, captions[i]->fontMetrics().horizontalAdvance(captions[i]->text()));
-            captions[i]->setGeometry(p.left, p.top, p.width, p.height);
-        }
+        captions[i] = placed(new CaptionLabel(captionOf(caption), layout::isOneLine(caption), this), caption);
     }
     for (int i = 0; i < 9; ++i) {
         const std::string name = "Label1_" + std::to_string(i);
@@ -114,6 +108,17 @@ void QtMainWindow::createControls()
         w->setFocusPolicy(Qt::StrongFocus);
     }
     for (std::size_t i = 0; i + 1 < std::size(focusOrder); ++i) setTabOrder(focusOrder[i], focusOrder[i + 1]);
+}
+
+void QtMainWindow::fitCaptions()
+{
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        const layout::Control& caption = layout::kCaptions[i];
+        if (!layout::isOneLine(caption)) continue;
+        const PixelRect p =
+            layout::oneLinePlace(caption.place, captions[i]->fontMetrics().horizontalAdvance(captions[i]->text()));
+        captions[i]->setGeometry(p.left, p.top, p.width, p.height);
+    }
 }
 
 void QtMainWindow::attach(Form1& form)
@@ -172,6 +177,11 @@ bool QtMainWindow::event(QEvent* e)
     const bool handled = QWidget::event(e);
     switch (e->type()) {
     case QEvent::Show:
+        // The captions are measured when the window is first exposed, just
+        // before anything is painted: reading the fonts then waits until
+        // the window is mapped.
+        if (!m_captionsFitted && windowHandle()) windowHandle()->installEventFilter(this);
+        [[fallthrough]];
     case QEvent::Move:
     case QEvent::Resize:
         // A window manager reports its frame only after the window is shown.
@@ -184,6 +194,16 @@ bool QtMainWindow::event(QEvent* e)
         break;
     }
     return handled;
+}
+
+bool QtMainWindow::eventFilter(QObject* watched, QEvent* e)
+{
+    if (watched == windowHandle() && e->type() == QEvent::Expose && windowHandle()->isExposed() && !m_captionsFitted) {
+        m_captionsFitted = true;
+        windowHandle()->removeEventFilter(this);
+        fitCaptions();
+    }
+    return QWidget::eventFilter(watched, e);
 }
 
 void QtMainWindow::dragEnterEvent(QDragEnterEvent* event)
