@@ -3,32 +3,14 @@
 #include "qt/QtPlatform.h"
 
 #include <QApplication>
-#include <QScopeGuard>
 #include <QTimer>
 
-#include <fontconfig/fontconfig.h>
-
-#include <system_error>
-#include <thread>
 #include <vector>
 
 int main(int argc, char* argv[])
 {
     QtPlatform::keepSettingsAway();
-    // Reading the font configuration takes milliseconds that a second core
-    // can spend while this one connects to the display. Nothing waits for
-    // it: fontconfig keeps whichever reading ends first, this or the first
-    // caption's.
-    std::thread fontConfiguration;
-    try {
-        fontConfiguration = std::thread([] { FcInit(); });
-    } catch (const std::system_error&) {
-    }
     QApplication app(argc, argv);
-    // Ended while the application lives: Qt frees the configuration as it goes.
-    const auto endFontConfiguration = qScopeGuard([&fontConfiguration] {
-        if (fontConfiguration.joinable()) fontConfiguration.join();
-    });
     QApplication::setApplicationName(QStringLiteral("pintaro"));
     QApplication::setApplicationDisplayName(QString());
     QtPlatform platform;
