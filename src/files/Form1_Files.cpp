@@ -1,5 +1,6 @@
 #include "app/Form1.h"
 
+#include "app/ProblemText.h"
 #include "files/ArtworkSaver.h"
 #include "files/ChildFolder.h"
 #include "files/PictureLoader.h"
@@ -9,33 +10,25 @@ namespace {
 const std::string kBmpFilter = "BMP Files|*.bmp|All Files|*.*";
 const std::string kConfirmTitle = "Pintaro v1.0";
 
+const ProblemReason<OpenProblem> kOpenReasons[] = {
+    {OpenProblem::Folder, "The Name Chosen Is A Folder"},
+    {OpenProblem::NotAFile, "The Name Chosen Is Not A File"},
+    {OpenProblem::Unreadable, "The File Can't Be Read"},
+    {OpenProblem::Damaged, "The File Is Damaged Or Incomplete"},
+};
+
+const ProblemReason<SaveProblem> kSaveReasons[] = {
+    {SaveProblem::Folder, "The Name Chosen Is A Folder"},
+    {SaveProblem::NotAFile, "The Name Chosen Is Not A File"},
+    {SaveProblem::MissingFolder, "The Folder Chosen Doesn't Exist"},
+    {SaveProblem::NotWritable, "Saving There Isn't Allowed"},
+    {SaveProblem::WriteFailed, "The Disk May Be Full"},
+};
+
 std::string openProblemText(OpenProblem problem)
 {
     if (problem == OpenProblem::Refused) return "BMP File Selected Can't Be" + kLineBreak + "Used With This Program";
-    std::string reason;
-    switch (problem) {
-    case OpenProblem::Folder: reason = "The Name Chosen Is A Folder"; break;
-    case OpenProblem::NotAFile: reason = "The Name Chosen Is Not A File"; break;
-    case OpenProblem::Unreadable: reason = "The File Can't Be Read"; break;
-    case OpenProblem::Damaged: reason = "The File Is Damaged Or Incomplete"; break;
-    case OpenProblem::Refused:
-    case OpenProblem::None: break;
-    }
-    return "This Picture Can't Be Opened" + kLineBreak + reason;
-}
-
-std::string saveProblemText(SaveProblem problem)
-{
-    std::string reason;
-    switch (problem) {
-    case SaveProblem::Folder: reason = "The Name Chosen Is A Folder"; break;
-    case SaveProblem::NotAFile: reason = "The Name Chosen Is Not A File"; break;
-    case SaveProblem::MissingFolder: reason = "The Folder Chosen Doesn't Exist"; break;
-    case SaveProblem::NotWritable: reason = "Saving There Isn't Allowed"; break;
-    case SaveProblem::WriteFailed: reason = "The Disk May Be Full"; break;
-    case SaveProblem::None: break;
-    }
-    return "Your Artwork Could Not Be Saved" + kLineBreak + reason;
+    return problemText("This Picture Can't Be Opened", problem, kOpenReasons);
 }
 
 }  // namespace
@@ -89,7 +82,7 @@ void Form1::Command4_Click()
     }
     const SaveProblem problem = saveArtwork(Picture1, path);
     if (problem != SaveProblem::None) {
-        showError(saveProblemText(problem));
+        showError(problemText("Your Artwork Could Not Be Saved", problem, kSaveReasons));
         return;
     }
     m_platform.messageBox("Your Artwork Has Been Saved", kConfirmTitle, MessageIcon::Information,

@@ -1,5 +1,6 @@
 #include "app/Form1.h"
 
+#include "app/ProblemText.h"
 #include "bitmap/Module1.h"
 #include "files/ChildFolder.h"
 #include "pages/PageImport.h"
@@ -10,21 +11,20 @@ namespace fs = std::filesystem;
 
 namespace {
 
+const ProblemReason<PageProblem> kPageReasons[] = {
+    {PageProblem::NotAnImage, "The File Is Not A Picture"},
+    {PageProblem::Damaged, "The File Is Damaged Or Incomplete"},
+    {PageProblem::TooLarge, "The Picture Is Too Large"},
+    {PageProblem::Folder, "The Name Given Is A Folder"},
+    {PageProblem::Unreadable, "The File Can't Be Read"},
+    {PageProblem::NotSaved, "The Pictures Folder Can't Be Written To"},
+    {PageProblem::SvgUnread, "The File Is An SVG Drawing, Not A Picture This Computer Can Read"},
+    {PageProblem::PdfUnread, "The File Is A PDF Document, Not A Picture This Computer Can Read"},
+};
+
 std::string pageProblemText(const fs::path& source, PageProblem problem)
 {
-    std::string reason;
-    switch (problem) {
-    case PageProblem::NotAnImage: reason = "The File Is Not A Picture"; break;
-    case PageProblem::Damaged: reason = "The File Is Damaged Or Incomplete"; break;
-    case PageProblem::TooLarge: reason = "The Picture Is Too Large"; break;
-    case PageProblem::Folder: reason = "The Name Given Is A Folder"; break;
-    case PageProblem::Unreadable: reason = "The File Can't Be Read"; break;
-    case PageProblem::NotSaved: reason = "The Pictures Folder Can't Be Written To"; break;
-    case PageProblem::SvgUnread: reason = "The File Is An SVG Drawing, Not A Picture This Computer Can Read"; break;
-    case PageProblem::PdfUnread: reason = "The File Is A PDF Document, Not A Picture This Computer Can Read"; break;
-    case PageProblem::None: break;
-    }
-    return "\"" + source.filename().u8string() + "\" Can't Be Made Into A Picture" + kLineBreak + reason;
+    return problemText("\"" + source.filename().u8string() + "\" Can't Be Made Into A Picture", problem, kPageReasons);
 }
 
 }  // namespace

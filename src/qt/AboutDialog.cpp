@@ -3,11 +3,10 @@
 #include "about/frmAbout.h"
 #include "qt/DialogFont.h"
 #include "qt/LinkLabel.h"
+#include "qt/ResourceArt.h"
 
 #include <QCloseEvent>
-#include <QIcon>
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
 
 namespace {
@@ -37,7 +36,7 @@ QLabel* textLabel(const QString& caption, QWidget* parent)
 QLabel* pictureBox(const QString& resource, QWidget* parent)
 {
     auto* box = new QLabel(parent);
-    box->setPixmap(QPixmap(resource));
+    box->setPixmap(resourcePixmap(resource));
     box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     box->setAutoFillBackground(true);
     return box;
@@ -53,7 +52,7 @@ AboutDialog::AboutDialog(frmAbout* handlers)
     setAttribute(Qt::WA_DeleteOnClose, false);
     setModal(false);
     setWindowTitle(text(frmAbout::kCaption));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/window.xpm")));
+    setWindowIcon(resourceIcon(QStringLiteral(":/icons/window.xpm")));
     setFont(dialogFont());
     QPalette p = palette();
     p.setColor(QPalette::Window, Qt::white);

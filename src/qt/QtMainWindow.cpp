@@ -5,15 +5,16 @@
 #include "qt/AboutDialog.h"
 #include "qt/DialogFont.h"
 #include "qt/QtPlatform.h"
+#include "qt/ResourceArt.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QEvent>
-#include <QIcon>
 #include <QKeySequence>
 #include <QMimeData>
 #include <QShortcut>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -50,7 +51,7 @@ QtMainWindow::QtMainWindow(QWidget* parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromLatin1(layout::kMainTitle));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/window.xpm")));
+    setWindowIcon(resourceIcon(QStringLiteral(":/icons/window.xpm")));
     setFont(dialogFont());
     setAutoFillBackground(true);
     resize(layout::kOuterWidth, layout::kOuterHeight);
@@ -64,14 +65,7 @@ void QtMainWindow::createControls()
 
     for (std::size_t i = 0; i < captions.size(); ++i) {
         const layout::Control& caption = layout::kCaptions[i];
-        const bool oneLine = layout::isOneLine(caption);
-        captions[i] = placed(new CaptionLabel(captionOf(caption), oneLine, this), caption);
-        // Room for the line, whatever font stood in for the dialog font.
-        if (oneLine) {
-            const PixelRect p =
-                layout::oneLinePlace(caption.place, captions[i]->fontMetrics().horizontalAdvance(captions[i]->text()));
-            captions[i]->setGeometry(p.left, p.top, p.width, p.height);
-        }
+        captions[i] = placed(new CaptionLabel(captionOf(caption), layout::isOneLine(caption), this), caption);
     }
     for (int i = 0; i < 9; ++i) {
         const std::string name = "Label1_" + std::to_string(i);
@@ -86,7 +80,8 @@ void QtMainWindow::createControls()
     static const char* const toolIcons[4] = {":/icons/pencil.xpm", ":/icons/bucket.xpm", ":/icons/eraser.xpm",
                                              ":/icons/eyedropper.xpm"};
     for (std::size_t i = 0; i < Command3.size(); ++i)
-        Command3[i] = placed(new PictureButton(QIcon(QString::fromLatin1(toolIcons[i])), this), layout::kCommand3[i]);
+        Command3[i] =
+            placed(new PictureButton(resourceIcon(QString::fromLatin1(toolIcons[i])), this), layout::kCommand3[i]);
     for (int i = 0; i < 3; ++i) {
         const std::string name = "Label3_" + std::to_string(i);
         Label3[static_cast<std::size_t>(i)] =
@@ -95,8 +90,8 @@ void QtMainWindow::createControls()
             QString::fromLatin1(layout::kPencilSizeNames[static_cast<std::size_t>(i)]));
     }
 
-    Command2 = placed(new PictureButton(QIcon(QStringLiteral(":/icons/folder.xpm")), this), layout::kCommand2);
-    Command4 = placed(new PictureButton(QIcon(QStringLiteral(":/icons/floppy.xpm")), this), layout::kCommand4);
+    Command2 = placed(new PictureButton(resourceIcon(QStringLiteral(":/icons/folder.xpm")), this), layout::kCommand2);
+    Command4 = placed(new PictureButton(resourceIcon(QStringLiteral(":/icons/floppy.xpm")), this), layout::kCommand4);
     Command4->setEnabled(false);
     Command6 = placed(new QPushButton(captionOf(layout::kCommand6), this), layout::kCommand6);
     Command5 = placed(new QPushButton(captionOf(layout::kCommand5), this), layout::kCommand5);
@@ -113,6 +108,17 @@ void QtMainWindow::createControls()
         w->setFocusPolicy(Qt::StrongFocus);
     }
     for (std::size_t i = 0; i + 1 < std::size(focusOrder); ++i) setTabOrder(focusOrder[i], focusOrder[i + 1]);
+}
+
+void QtMainWindow::fitCaptions()
+{
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        const layout::Control& caption = layout::kCaptions[i];
+        if (!layout::isOneLine(caption)) continue;
+        const PixelRect p =
+            layout::oneLinePlace(caption.place, captions[i]->fontMetrics().horizontalAdvance(captions[i]->text()));
+        captions[i]->setGeometry(p.left, p.top, p.width, p.height);
+    }
 }
 
 void QtMainWindow::attach(Form1& form)
@@ -171,6 +177,11 @@ bool QtMainWindow::event(QEvent* e)
     const bool handled = QWidget::event(e);
     switch (e->type()) {
     case QEvent::Show:
+        // The captions are measured when the window is first exposed, just
+        // before anything is painted: reading the fonts then waits until
+        // the window is mapped.
+        if (!m_captionsFitted && windowHandle()) windowHandle()->installEventFilter(this);
+        [[fallthrough]];
     case QEvent::Move:
     case QEvent::Resize:
         // A window manager reports its frame only after the window is shown.
@@ -183,6 +194,16 @@ bool QtMainWindow::event(QEvent* e)
         break;
     }
     return handled;
+}
+
+bool QtMainWindow::eventFilter(QObject* watched, QEvent* e)
+{
+    if (watched == windowHandle() && e->type() == QEvent::Expose && windowHandle()->isExposed() && !m_captionsFitted) {
+        m_captionsFitted = true;
+        windowHandle()->removeEventFilter(this);
+        fitCaptions();
+    }
+    return QWidget::eventFilter(watched, e);
 }
 
 void QtMainWindow::dragEnterEvent(QDragEnterEvent* event)

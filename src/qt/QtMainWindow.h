@@ -53,14 +53,19 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
     void createControls();
     void placeAgain();
+    // Room for each one-line caption's text, whatever font stood in for the
+    // dialog font.
+    void fitCaptions();
 
     Form1* m_form = nullptr;
     QRect m_outer{0, 0, 800, 600};  // what placeOuter() asked for
     QSize m_frameUsed{-1, -1};      // the frame the last placing allowed for
+    bool m_captionsFitted = false;
 };

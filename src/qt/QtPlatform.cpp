@@ -9,8 +9,8 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLibrary>
 #include <QMessageBox>
-#include <QPrinter>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
@@ -123,11 +123,13 @@ void QtPlatform::endProgram(int status)
 
 PrintResult QtPlatform::printImage(const CanvasImage& image)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    preparePrinter(printer);
-    if (!printer.isValid()) return {PrintOutcome::NoPrinter, {}};
-    if (!choosePrinter(printer, m_owner.data())) return {PrintOutcome::Cancelled, {}};
-    return printCanvasImage(printer, image);
+    // Loaded once, at the first print, and kept.
+    static const auto print =
+        reinterpret_cast<PrintEntry>(QLibrary::resolve(qtPath(programFolder() / "pintaro-print"), kPrintEntry));
+    if (!print) return {PrintOutcome::Failed, "Printing Isn't Installed"};
+    PrintResult result;
+    print(&image, m_owner.data(), &result);
+    return result;
 }
 
 void QtPlatform::keepSettingsAway()

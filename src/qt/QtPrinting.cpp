@@ -47,3 +47,12 @@ PrintResult printCanvasImage(QPrinter& printer, const CanvasImage& image)
         return {PrintOutcome::Failed, toFile ? "The File Chosen Can't Be Written" : "The Printer Stopped The Job"};
     return {PrintOutcome::Printed, {}};
 }
+
+PrintResult printWithDialog(const CanvasImage& image, QWidget* owner)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    preparePrinter(printer);
+    if (!printer.isValid()) return {PrintOutcome::NoPrinter, {}};
+    if (!choosePrinter(printer, owner)) return {PrintOutcome::Cancelled, {}};
+    return printCanvasImage(printer, image);
+}

@@ -1,44 +1,10 @@
 #include "win32/DrawnAccessible.h"
 
 #include "win32/Com.h"
-#include "win32/DrawnControls.h"
-#include "win32/MainWindowControls.h"
+#include "win32/DrawnItemAnswers.h"
 
-#include <string>
-
-namespace {
-
+namespace answers = drawn_answers;
 using Item = DrawnControls::Item;
-
-VARIANT longVariant(long value)
-{
-    VARIANT v;
-    v.vt = VT_I4;
-    v.lVal = value;
-    return v;
-}
-
-VARIANT emptyVariant()
-{
-    VARIANT v;
-    v.vt = VT_EMPTY;
-    return v;
-}
-
-HRESULT text(const std::wstring& value, BSTR* out)
-{
-    if (!out) return E_POINTER;
-    *out = SysAllocString(value.c_str());
-    return *out ? S_OK : E_OUTOFMEMORY;
-}
-
-HRESULT none(BSTR* out)
-{
-    if (out) *out = nullptr;
-    return S_FALSE;
-}
-
-}  // namespace
 
 LRESULT DrawnAccessible::answer(DrawnAccessible*& kept, HWND window, const DrawnControls& drawn, WPARAM wParam,
                                 LPARAM lParam)
@@ -174,47 +140,39 @@ HRESULT DrawnAccessible::get_accChild(VARIANT child, IDispatch** dispatch)
 HRESULT DrawnAccessible::get_accName(VARIANT child, BSTR* name)
 {
     return route(child, [&](IAccessible* s) { return s->get_accName(child, name); },
-                 [&](const Item& item) { return text(item.name, name); });
+                 [&](const Item& item) { return answers::name(item, name); });
 }
 
 HRESULT DrawnAccessible::get_accValue(VARIANT child, BSTR* value)
 {
     return route(child, [&](IAccessible* s) { return s->get_accValue(child, value); },
-                 [&](const Item&) { return none(value); });
+                 [&](const Item&) { return answers::none(value); });
 }
 
 HRESULT DrawnAccessible::get_accDescription(VARIANT child, BSTR* description)
 {
     return route(child, [&](IAccessible* s) { return s->get_accDescription(child, description); },
-                 [&](const Item&) { return none(description); });
+                 [&](const Item&) { return answers::none(description); });
 }
 
 HRESULT DrawnAccessible::get_accRole(VARIANT child, VARIANT* role)
 {
     if (!role) return E_POINTER;
     return route(child, [&](IAccessible* s) { return s->get_accRole(child, role); },
-                 [&](const Item& item) {
-                     *role = longVariant(item.clickable ? ROLE_SYSTEM_PUSHBUTTON : ROLE_SYSTEM_STATICTEXT);
-                     return S_OK;
-                 });
+                 [&](const Item& item) { return answers::role(item, role); });
 }
 
 HRESULT DrawnAccessible::get_accState(VARIANT child, VARIANT* state)
 {
     if (!state) return E_POINTER;
     return route(child, [&](IAccessible* s) { return s->get_accState(child, state); },
-                 [&](const Item& item) {
-                     long flags = item.clickable ? 0 : STATE_SYSTEM_READONLY;
-                     if (!IsWindowVisible(m_window)) flags |= STATE_SYSTEM_INVISIBLE;
-                     *state = longVariant(flags);
-                     return S_OK;
-                 });
+                 [&](const Item& item) { return answers::state(item, m_window, state); });
 }
 
 HRESULT DrawnAccessible::get_accHelp(VARIANT child, BSTR* help)
 {
     return route(child, [&](IAccessible* s) { return s->get_accHelp(child, help); },
-                 [&](const Item&) { return none(help); });
+                 [&](const Item&) { return answers::none(help); });
 }
 
 HRESULT DrawnAccessible::get_accHelpTopic(BSTR* file, VARIANT child, long* topic)
@@ -222,14 +180,14 @@ HRESULT DrawnAccessible::get_accHelpTopic(BSTR* file, VARIANT child, long* topic
     return route(child, [&](IAccessible* s) { return s->get_accHelpTopic(file, child, topic); },
                  [&](const Item&) {
                      if (topic) *topic = -1;
-                     return none(file);
+                     return answers::none(file);
                  });
 }
 
 HRESULT DrawnAccessible::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut)
 {
     return route(child, [&](IAccessible* s) { return s->get_accKeyboardShortcut(child, shortcut); },
-                 [&](const Item&) { return none(shortcut); });
+                 [&](const Item&) { return answers::none(shortcut); });
 }
 
 HRESULT DrawnAccessible::get_accFocus(VARIANT* focus)
@@ -245,7 +203,7 @@ HRESULT DrawnAccessible::get_accSelection(VARIANT* selection)
 HRESULT DrawnAccessible::get_accDefaultAction(VARIANT child, BSTR* action)
 {
     return route(child, [&](IAccessible* s) { return s->get_accDefaultAction(child, action); },
-                 [&](const Item& item) { return item.clickable ? text(L"Press", action) : none(action); });
+                 [&](const Item& item) { return answers::defaultAction(item, action); });
 }
 
 HRESULT DrawnAccessible::accSelect(long flags, VARIANT child)
@@ -259,49 +217,27 @@ HRESULT DrawnAccessible::accLocation(long* left, long* top, long* width, long* h
 {
     return route(child, [&](IAccessible* s) { return s->accLocation(left, top, width, height, child); },
                  [&](const Item& item) {
-                     if (!left || !top || !width || !height) return E_POINTER;
-                     const RECT rect = m_drawn->deviceRect(item);
-                     POINT corner{rect.left, rect.top};
-                     ClientToScreen(m_window, &corner);
-                     *left = corner.x;
-                     *top = corner.y;
-                     *width = rect.right - rect.left;
-                     *height = rect.bottom - rect.top;
-                     return S_OK;
+                     return answers::location(*m_drawn, item, m_window, left, top, width, height);
                  });
 }
 
 HRESULT DrawnAccessible::accNavigate(long direction, VARIANT start, VARIANT* end)
 {
     if (!end) return E_POINTER;
-    *end = emptyVariant();
+    *end = answers::emptyVariant();
     // Among the drawn items, in their order.
     return route(start, [&](IAccessible* s) { return s->accNavigate(direction, start, end); },
-                 [&](const Item& item) {
-                     const auto& items = m_drawn->items();
-                     const long index = static_cast<long>(&item - items.data());
-                     const long to = direction == NAVDIR_NEXT       ? index + 1
-                                     : direction == NAVDIR_PREVIOUS ? index - 1
-                                                                    : -1;
-                     if (to < 0 || to >= static_cast<long>(items.size())) return S_FALSE;
-                     *end = longVariant(start.lVal + (to - index));
-                     return S_OK;
-                 });
+                 [&](const Item& item) { return answers::navigate(*m_drawn, item, direction, start.lVal, end); });
 }
 
 HRESULT DrawnAccessible::accHitTest(long left, long top, VARIANT* child)
 {
     if (!child) return E_POINTER;
     if (!m_drawn) return RPC_E_DISCONNECTED;
-    POINT point{left, top};
-    ScreenToClient(m_window, &point);
-    const auto& items = m_drawn->items();
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        const RECT rect = m_drawn->deviceRect(items[i]);
-        if (PtInRect(&rect, point)) {
-            *child = longVariant(standardCount() + static_cast<long>(i) + 1);
-            return S_OK;
-        }
+    const long index = answers::itemAt(*m_drawn, m_window, left, top);
+    if (index >= 0) {
+        *child = answers::longVariant(standardCount() + index + 1);
+        return S_OK;
     }
     return standard([&](IAccessible* s) { return s->accHitTest(left, top, child); });
 }
@@ -309,12 +245,7 @@ HRESULT DrawnAccessible::accHitTest(long left, long top, VARIANT* child)
 HRESULT DrawnAccessible::accDoDefaultAction(VARIANT child)
 {
     return route(child, [&](IAccessible* s) { return s->accDoDefaultAction(child); },
-                 [&](const Item& item) {
-                     if (!item.clickable) return DISP_E_MEMBERNOTFOUND;
-                     // After the reader's call has returned, as a click would come.
-                     PostMessageW(m_window, controls::kDrawnPressed, static_cast<WPARAM>(item.command), 0);
-                     return S_OK;
-                 });
+                 [&](const Item& item) { return answers::press(item, m_window); });
 }
 
 HRESULT DrawnAccessible::put_accName(VARIANT, BSTR)

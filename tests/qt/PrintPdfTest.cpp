@@ -1,3 +1,4 @@
+#include "qt/QtPlatform.h"
 #include "qt/QtPrinting.h"
 
 #include "raster/CanvasImage.h"
@@ -91,6 +92,16 @@ TEST(PrintPdf, AFileThatCannotBeWrittenIsAFailureSaidInTheProgramsWords)
     const PrintResult result = printCanvasImage(printer, CanvasImage());
     EXPECT_EQ(result.outcome, PrintOutcome::Failed);
     EXPECT_EQ(result.reason, "The File Chosen Can't Be Written");
+}
+
+// The test program has no print module beside it, as a copy of the program
+// without its module would not.
+TEST(PrintPdf, WithoutThePrintModuleBesideTheProgramPrintingFailsSayingWhy)
+{
+    QtPlatform platform;
+    const PrintResult result = platform.printImage(CanvasImage());
+    EXPECT_EQ(result.outcome, PrintOutcome::Failed);
+    EXPECT_EQ(result.reason, "Printing Isn't Installed");
 }
 
 }  // namespace

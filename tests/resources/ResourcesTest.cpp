@@ -1,3 +1,5 @@
+#include "qt/ResourceArt.h"
+
 #include <QColor>
 #include <QFile>
 #include <QImage>
@@ -48,6 +50,8 @@ TEST_P(IconTest, LoadsAtItsSizeInItsColoursWithATransparentMargin)
     const QImage image = QImage(QString::fromLatin1(c.path)).convertToFormat(QImage::Format_ARGB32);
     ASSERT_FALSE(image.isNull()) << "not compiled in or not a valid XPM";
     EXPECT_EQ(image.size(), QSize(c.size, c.size));
+    // The program reads it as its array: the same pixels.
+    EXPECT_EQ(resourceImage(QString::fromLatin1(c.path)).convertToFormat(QImage::Format_ARGB32), image);
 
     QSet<QRgb> used;
     for (int y = 0; y < image.height(); ++y)
