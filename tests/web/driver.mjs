@@ -15,6 +15,7 @@ export const HEIGHT = 557;
 const TYPES = {
   '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.mjs': 'text/javascript', '.css': 'text/css',
   '.wasm': 'application/wasm', '.data': 'application/octet-stream', '.png': 'image/png', '.bmp': 'image/bmp',
+  '.webmanifest': 'application/manifest+json',
 };
 
 // The policy the page declares, sent as a header too, as a host would.

@@ -1,0 +1,117 @@
+// Colouring pages from the child's own images: files dropped on the page or
+// chosen from the device are put in the page's file system and handed to the
+// program, which converts them as the desktop editions do. The browser
+// decodes them for it (decodeImage), reduced while decoding.
+export const INCOMING = '/device';
+
+// What the program calls the outcome of a decode (ImageProblem).
+const NONE = 0, NOT_AN_IMAGE = 1, DAMAGED = 2, UNREADABLE = 5;
+
+// The formats a browser decodes, by their first bytes: a file that starts
+// as one of them but will not decode is damaged, anything else no picture.
+const SIGNATURES = [
+  [0x89, 0x50, 0x4e, 0x47], [0xff, 0xd8, 0xff], [0x47, 0x49, 0x46, 0x38], [0x42, 0x4d],
+  [0x52, 0x49, 0x46, 0x46], [0x00, 0x00, 0x01, 0x00], [0x49, 0x49, 0x2a, 0x00], [0x4d, 0x4d, 0x00, 0x2a],
+];
+const startsAs = (bytes, signature) => signature.every((b, i) => bytes[i] === b);
+const isSvg = (bytes) => /^\s*(<\?xml[^>]*>\s*)?(<!--[\s\S]*?-->\s*)*(<!DOCTYPE[^>]*>\s*)?<svg[\s>]/i
+  .test(new TextDecoder().decode(bytes.subarray(0, 4096)));
+
+function loadImage(blob) {
+  return new Promise((resolve, reject) => {
+    const img = new Image();
+    img.onload = () => resolve(img);
+    img.onerror = () => {
+      URL.revokeObjectURL(img.src);
+      reject(new Error('no image'));
+    };
+    img.src = URL.createObjectURL(blob);
+  });
+}
+
+// The image's pixels at width by height as 0xAARRGGBB words.
+function pixelsOf(source, width, height) {
+  const canvas = new OffscreenCanvas(width, height);
+  const context = canvas.getContext('2d', { willReadFrequently: true });
+  context.drawImage(source, 0, 0, width, height);
+  const rgba = new Uint32Array(context.getImageData(0, 0, width, height).data.buffer);
+  for (let i = 0; i < rgba.length; ++i) {
+    const p = rgba[i];
+    rgba[i] = (p & 0xff00ff00) | ((p >>> 16) & 0xff) | ((p & 0xff) << 16);
+  }
+  return rgba;
+}
+
+// decodeImage(path, 0, 0) reads the size from the header; with a size, the
+// pixels. Raster images decode reduced (createImageBitmap's resize); an SVG
+// is drawn by the browser at the size asked.
+export async function decodeImage(FS, path, width, height) {
+  let bytes;
+  try {
+    bytes = FS.readFile(path);
+  } catch {
+    return { problem: UNREADABLE };
+  }
+  const svg = isSvg(bytes);
+  const known = svg || SIGNATURES.some((s) => startsAs(bytes, s));
+  const blob = new Blob([bytes], svg ? { type: 'image/svg+xml' } : {});
+  let img = null;
+  try {
+    if (!width || svg) img = await loadImage(blob);
+    if (!width) return { problem: NONE, width: img.naturalWidth, height: img.naturalHeight };
+    if (svg) return { problem: NONE, width, height, pixels: pixelsOf(img, width, height) };
+    const bitmap = await createImageBitmap(blob, {
+      resizeWidth: width, resizeHeight: height, resizeQuality: 'medium',
+      imageOrientation: 'none', premultiplyAlpha: 'none', colorSpaceConversion: 'none',
+    });
+    const pixels = pixelsOf(bitmap, width, height);
+    bitmap.close();
+    return { problem: NONE, width, height, pixels };
+  } catch {
+    return { problem: known ? DAMAGED : NOT_AN_IMAGE };
+  } finally {
+    if (img) URL.revokeObjectURL(img.src);
+  }
+}
+
+// Puts the files into the page's file system and has the program import
+// them; nothing of them stays there afterwards.
+export async function importFiles(program, files) {
+  const { FS } = program.module;
+  const folder = `${INCOMING}/${Date.now()}`;
+  FS.mkdirTree(folder);
+  const paths = [];
+  for (const [i, file] of [...files].entries()) {
+    const path = `${folder}/${i}/${file.name.replace(/\//g, '_')}`;
+    FS.mkdirTree(`${folder}/${i}`);
+    try {
+      FS.writeFile(path, new Uint8Array(await file.arrayBuffer()));
+    } catch {
+      // Unreadable, or more than the page can hold: the program says it cannot read it.
+      FS.writeFile(path, new Uint8Array(1));
+      FS.chmod(path, 0);
+    }
+    paths.push(path);
+  }
+  await program.call('pintaro_importPages', [paths.join('\n')]);
+  for (const path of paths) {
+    FS.unlink(path);
+    FS.rmdir(path.slice(0, path.lastIndexOf('/')));
+  }
+  FS.rmdir(folder);
+}
+
+// Files dropped anywhere on the page, unless a dialog is open; `shown` once
+// the last page is on the canvas.
+export function acceptDrops(program, shown) {
+  document.addEventListener('dragover', (e) => {
+    e.preventDefault();
+    e.dataTransfer.dropEffect = document.querySelector('.modal-layer') ? 'none' : 'copy';
+  });
+  document.addEventListener('drop', (e) => {
+    e.preventDefault();
+    if (document.querySelector('.modal-layer') || program.busy || !e.dataTransfer.files.length) return;
+    performance.mark('pintaro-drop');
+    importFiles(program, e.dataTransfer.files).then(shown);
+  });
+}
