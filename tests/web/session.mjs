@@ -60,7 +60,7 @@ const IMPORTS = [
   { name: 'notes.txt', bytes: Buffer.from('a shopping list'), message: refused('notes.txt', 'The File Is Not A Picture') },
   { name: 'star.svg', bytes: Buffer.from(STAR) },
 ];
-const PAGES = ['Pintaro/cross.bmp', 'Pintaro/star.bmp'];
+const PAGES = ['Pintaro/artwork.bmp', 'Pintaro/cross.bmp', 'Pintaro/star.bmp'];
 
 const work = fs.mkdtempSync(path.join(os.tmpdir(), 'pintaro-web-'));
 const { server, origin } = await serve(path.resolve(site));
@@ -149,19 +149,20 @@ try {
   await same('after a refused picture');
 
   let imported = 0;
-  for (const file of IMPORTS) {
+  const importPage = async (file) => {
     await driver.drop([[file.name, file.bytes]]);
     if (file.message) {
       assert.deepEqual(await driver.message(), { title: ERROR, text: file.message });
       await driver.answer('OK');
     }
     await page.waitForFunction((n) => performance.getEntriesByName('pintaro-imported').length === n, ++imported);
-    if (file.message) continue;
+    if (file.message) return;
     const shown = await driver.canvasPixels();
     assert.ok(shown.every((p) => p === 0 || p === 0xffffff), `${file.name}: ink and paper only`);
     assert.equal(shown[278 * 685 + 342], 0, `${file.name}: the cross in the middle`);
     assert.equal(shown[100 * 685 + 100], 0xffffff, file.name);
-  }
+  };
+  for (const file of IMPORTS) await importPage(file);
   // Coloured offline, then printed alone, centred, each pixel a sharp block.
   await driver.touch([[100, 100]]);
   const art = await driver.canvasPixels();
@@ -183,6 +184,8 @@ try {
     return ((ppm[at] << 16) | (ppm[at + 1] << 8) | ppm[at + 2]) !== p;
   });
   assert.equal(wrong, -1, `printed pixel ${wrong % 685}, ${Math.floor(wrong / 685)}`);
+  // The printed page, a one-page PDF, makes a page of its own.
+  await importPage({ name: 'artwork.pdf', bytes: pdf });
 
   // A phone held sideways: the whole window, every control where a finger
   // hits it; held upright: the request to turn it.

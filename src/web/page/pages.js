@@ -7,6 +7,8 @@ export const INCOMING = '/device';
 // What the program calls the outcome of a decode (ImageProblem).
 const NONE = 0, NOT_AN_IMAGE = 1, DAMAGED = 2, UNREADABLE = 5;
 
+const isPdf = (bytes) => startsAs(bytes, [0x25, 0x50, 0x44, 0x46, 0x2d]);
+
 // The formats a browser decodes, by their first bytes: a file that starts
 // as one of them but will not decode is damaged, anything else no picture.
 const SIGNATURES = [
@@ -29,6 +31,35 @@ function loadImage(blob) {
   });
 }
 
+// A PDF's first page through PDF.js, loaded when the first PDF arrives;
+// its size is the page's at 150 dots an inch.
+const PDF_DPI = 150;
+let pdfjs = null;
+async function pdfFirstPage(bytes) {
+  pdfjs ??= import('./pdfjs/pdf.min.mjs').then((lib) => {
+    lib.GlobalWorkerOptions.workerSrc = new URL('pdfjs/pdf.worker.min.mjs', document.baseURI).href;
+    return lib;
+  });
+  const task = (await pdfjs).getDocument({ data: bytes.slice() });
+  try {
+    const page = await (await task.promise).getPage(1);
+    const { width, height } = page.getViewport({ scale: PDF_DPI / 72 });
+    return { task, page, width: Math.round(width), height: Math.round(height) };
+  } catch (error) {
+    task.destroy();
+    throw error;
+  }
+}
+
+async function pdfPixels(pdf, width, height) {
+  const canvas = document.createElement('canvas');
+  canvas.width = width;
+  canvas.height = height;
+  const viewport = pdf.page.getViewport({ scale: width / pdf.page.getViewport({ scale: 1 }).width });
+  await pdf.page.render({ canvas, viewport }).promise;
+  return pixelsOf(canvas, width, height);
+}
+
 // The image's pixels at width by height as 0xAARRGGBB words.
 function pixelsOf(source, width, height) {
   const canvas = new OffscreenCanvas(width, height);
@@ -44,7 +75,7 @@ function pixelsOf(source, width, height) {
 
 // decodeImage(path, 0, 0) reads the size from the header; with a size, the
 // pixels. Raster images decode reduced (createImageBitmap's resize); an SVG
-// is drawn by the browser at the size asked.
+// is drawn by the browser, a PDF's first page by PDF.js, at the size asked.
 export async function decodeImage(FS, path, width, height) {
   let bytes;
   try {
@@ -53,10 +84,17 @@ export async function decodeImage(FS, path, width, height) {
     return { problem: UNREADABLE };
   }
   const svg = isSvg(bytes);
-  const known = svg || SIGNATURES.some((s) => startsAs(bytes, s));
+  const pdf = isPdf(bytes);
+  const known = svg || pdf || SIGNATURES.some((s) => startsAs(bytes, s));
   const blob = new Blob([bytes], svg ? { type: 'image/svg+xml' } : {});
   let img = null;
+  let pages = null;
   try {
+    if (pdf) {
+      pages = await pdfFirstPage(bytes);
+      if (!width) return { problem: NONE, width: pages.width, height: pages.height };
+      return { problem: NONE, width, height, pixels: await pdfPixels(pages, width, height) };
+    }
     if (!width || svg) img = await loadImage(blob);
     if (!width) return { problem: NONE, width: img.naturalWidth, height: img.naturalHeight };
     if (svg) return { problem: NONE, width, height, pixels: pixelsOf(img, width, height) };
@@ -71,6 +109,7 @@ export async function decodeImage(FS, path, width, height) {
     return { problem: known ? DAMAGED : NOT_AN_IMAGE };
   } finally {
     if (img) URL.revokeObjectURL(img.src);
+    pages?.task.destroy();
   }
 }
 
