@@ -19,6 +19,18 @@ const startsAs = (bytes, signature) => signature.every((b, i) => bytes[i] === b)
 const isSvg = (bytes) => /^\s*(<\?xml[^>]*>\s*)?(<!--[\s\S]*?-->\s*)*(<!DOCTYPE[^>]*>\s*)?<svg[\s>]/i
   .test(new TextDecoder().decode(bytes.subarray(0, 4096)));
 
+// An SVG without its own width and height has none to a browser (300 by
+// 150): it gets its viewBox's shape, large enough to draw sharp.
+const SVG_SIDE = 2048;
+function svgSize(bytes, img) {
+  const root = new DOMParser().parseFromString(new TextDecoder().decode(bytes), 'image/svg+xml').documentElement;
+  const sized = ['width', 'height'].every((name) => /^\s*[\d.]+\s*[a-z]*\s*$/i.test(root.getAttribute(name) ?? ''));
+  const box = (root.getAttribute('viewBox') ?? '').trim().split(/[\s,]+/).map(Number);
+  if (sized || box.length !== 4 || !(box[2] > 0 && box[3] > 0)) return { width: img.naturalWidth, height: img.naturalHeight };
+  const scale = SVG_SIDE / Math.max(box[2], box[3]);
+  return { width: Math.max(1, Math.round(box[2] * scale)), height: Math.max(1, Math.round(box[3] * scale)) };
+}
+
 function loadImage(blob) {
   return new Promise((resolve, reject) => {
     const img = new Image();
@@ -96,7 +108,7 @@ export async function decodeImage(FS, path, width, height) {
       return { problem: NONE, width, height, pixels: await pdfPixels(pages, width, height) };
     }
     if (!width || svg) img = await loadImage(blob);
-    if (!width) return { problem: NONE, width: img.naturalWidth, height: img.naturalHeight };
+    if (!width) return { problem: NONE, ...(svg ? svgSize(bytes, img) : { width: img.naturalWidth, height: img.naturalHeight }) };
     if (svg) return { problem: NONE, width, height, pixels: pixelsOf(img, width, height) };
     const bitmap = await createImageBitmap(blob, {
       resizeWidth: width, resizeHeight: height, resizeQuality: 'medium',
@@ -121,7 +133,7 @@ export async function importFiles(program, files) {
   FS.mkdirTree(folder);
   const paths = [];
   for (const [i, file] of [...files].entries()) {
-    const path = `${folder}/${i}/${file.name.replace(/\//g, '_')}`;
+    const path = `${folder}/${i}/${file.name.replace(/[/\n\r]/g, '_')}`;
     FS.mkdirTree(`${folder}/${i}`);
     try {
       FS.writeFile(path, new Uint8Array(await file.arrayBuffer()));
