@@ -11,13 +11,15 @@ function hex(buffer) {
   return [...new Uint8Array(buffer)].map((b) => b.toString(16).padStart(2, '0')).join('');
 }
 
-// The server's copy, past any HTTP cache, and only if it is this version's.
+// A file only if it is this version's: what the browser has just fetched
+// for the page when that is it, else the server's copy past any HTTP cache.
 async function fetchChecked(name, digest) {
-  const response = await fetch(new Request(urlOf(name), { cache: 'reload' }));
-  if (!response.ok) throw new Error(`${name}: ${response.status}`);
-  const bytes = await response.clone().arrayBuffer();
-  if (hex(await crypto.subtle.digest('SHA-256', bytes)) !== digest) throw new Error(`${name} changed meanwhile`);
-  return response;
+  for (const cache of ['default', 'reload']) {
+    const response = await fetch(new Request(urlOf(name), { cache }));
+    const bytes = response.ok ? await response.clone().arrayBuffer() : null;
+    if (bytes && hex(await crypto.subtle.digest('SHA-256', bytes)) === digest) return response;
+  }
+  throw new Error(`${name} is not this version's`);
 }
 
 self.addEventListener('install', (event) => {
