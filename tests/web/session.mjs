@@ -47,8 +47,9 @@ const SAVES = [
   { question: true, answer: 'Yes', confirmed: true },
 ];
 
-// Pages dropped on the window: each made a picture and opened, or refused
-// with the desktop editions' message and nothing kept.
+// Pages dropped on the window or chosen from the device: each made a
+// picture and opened, or refused with the desktop editions' message and
+// nothing kept.
 const CROSS = png(400, 300, (x, y) => Math.abs(x - 200) < 4 || Math.abs(y - 150) < 4);
 const DAMAGED = Buffer.from(CROSS).fill(0x55, 60, 90);
 const STAR = '<svg xmlns="http://www.w3.org/2000/svg" width="400" height="300">'
@@ -58,9 +59,11 @@ const IMPORTS = [
   { name: 'cross.png', bytes: CROSS },
   { name: 'damaged.png', bytes: DAMAGED, message: refused('damaged.png', 'The File Is Damaged Or Incomplete') },
   { name: 'notes.txt', bytes: Buffer.from('a shopping list'), message: refused('notes.txt', 'The File Is Not A Picture') },
+  { name: 'huge.png', bytes: png(12000, 9000, () => false), message: refused('huge.png', 'The Picture Is Too Large') },
   { name: 'star.svg', bytes: Buffer.from(STAR) },
+  { name: 'camera.png', bytes: CROSS, fromDevice: true },
 ];
-const PAGES = ['Pintaro/artwork.bmp', 'Pintaro/cross.bmp', 'Pintaro/star.bmp'];
+const PAGES = ['Pintaro/artwork.bmp', 'Pintaro/camera.bmp', 'Pintaro/cross.bmp', 'Pintaro/star.bmp'];
 
 const work = fs.mkdtempSync(path.join(os.tmpdir(), 'pintaro-web-'));
 const { server, origin } = await serve(path.resolve(site));
@@ -150,7 +153,15 @@ try {
 
   let imported = 0;
   const importPage = async (file) => {
-    await driver.drop([[file.name, file.bytes]]);
+    if (file.fromDevice) {
+      fs.writeFileSync(path.join(work, file.name), file.bytes);
+      await driver.control('Click Here To Open A New Image').click();
+      const [chooser] = await Promise.all([page.waitForEvent('filechooser'),
+        open.getByRole('button', { name: 'From this device\u2026' }).click()]);
+      await chooser.setFiles(path.join(work, file.name));
+    } else {
+      await driver.drop([[file.name, file.bytes]]);
+    }
     if (file.message) {
       assert.deepEqual(await driver.message(), { title: ERROR, text: file.message });
       await driver.answer('OK');
