@@ -191,7 +191,8 @@ try {
   const scale = Math.min((pw - 2 * margin) / 685, (ph - 2 * margin) / 557);
   const [left, top] = [(pw - 685 * scale) / 2, (ph - 557 * scale) / 2];
   const wrong = art.findIndex((p, i) => {
-    const at = start + 3 * (Math.floor(top + (Math.floor(i / 685) + 0.5) * scale) * pw + Math.floor(left + ((i % 685) + 0.5) * scale));
+    const [x, y] = [Math.floor(left + ((i % 685) + 0.5) * scale), Math.floor(top + (Math.floor(i / 685) + 0.5) * scale)];
+    const at = start + 3 * (y * pw + x);
     return ((ppm[at] << 16) | (ppm[at + 1] << 8) | ppm[at + 2]) !== p;
   });
   assert.equal(wrong, -1, `printed pixel ${wrong % 685}, ${Math.floor(wrong / 685)}`);
@@ -205,7 +206,8 @@ try {
     await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(resolve)));
   };
   await viewport(844, 390);
-  for (const [name, control] of [...NAMES.map((n) => [n, driver.control(n)]), ['canvas', page.locator('canvas.canvas')]]) {
+  const controls = [...NAMES.map((n) => [n, driver.control(n)]), ['canvas', page.locator('canvas.canvas')]];
+  for (const [name, control] of controls) {
     const box = await control.boundingBox();
     assert.ok(box.x >= 0 && box.y >= 0 && box.x + box.width <= 844 && box.y + box.height <= 390, name);
     assert.ok(await control.evaluate((e, [x, y]) => e.contains(document.elementFromPoint(x, y)),
@@ -233,8 +235,8 @@ try {
   assert.equal(await driver.control('Use This Tool To Fill').isDisabled(), true);
   // The pages made are kept; nothing of the refused files.
   await driver.control('Click Here To Open A New Image').click();
-  assert.deepEqual((await open.getByRole('option').evaluateAll((items) => items.map((e) => e.getAttribute('aria-label'))))
-    .filter((name) => name.startsWith('Pintaro/')), PAGES);
+  const listed = await open.getByRole('option').evaluateAll((items) => items.map((e) => e.getAttribute('aria-label')));
+  assert.deepEqual(listed.filter((name) => name.startsWith('Pintaro/')), PAGES);
   await open.getByRole('button', { name: 'Cancel', exact: true }).click();
 
   assert.deepEqual(driver.faults, []);
