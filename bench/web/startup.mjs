@@ -1,7 +1,8 @@
 // The web edition's start-up and first download, on localhost in headless
 // Chromium: what the first visit fetches, gzip-compressed as a host would
 // send it, and from navigation to the window ready for a press, the median
-// of warm starts (reloads, everything in the browser's cache).
+// of warm starts (reloads, everything in the browser's cache), and the same
+// with no network at all, everything from the service worker.
 //   node bench/web/startup.mjs [STARTS]   (after tools/build-web)
 import fs from 'node:fs';
 import path from 'node:path';
@@ -26,14 +27,20 @@ try {
   }
   console.log(`First visit: ${fetched.size} files, ${(compressed / 1024).toFixed(0)} KiB compressed`);
 
-  const times = [];
-  for (let i = 0; i < starts; ++i) {
-    await driver.start(() => driver.page.reload());
-    times.push(await driver.page.evaluate(() => performance.getEntriesByName('pintaro-ready')[0].startTime));
-  }
-  times.sort((a, b) => a - b);
-  console.log(`Warm start to ready, median of ${starts}: ${times[Math.floor(starts / 2)].toFixed(0)} ms`
-    + ` (${times[0].toFixed(0)} to ${times[starts - 1].toFixed(0)})`);
+  const median = async (what) => {
+    const times = [];
+    for (let i = 0; i < starts; ++i) {
+      await driver.start(() => driver.page.reload());
+      times.push(await driver.page.evaluate(() => performance.getEntriesByName('pintaro-ready')[0].startTime));
+    }
+    times.sort((a, b) => a - b);
+    console.log(`${what} to ready, median of ${starts}: ${times[Math.floor(starts / 2)].toFixed(0)} ms`
+      + ` (${times[0].toFixed(0)} to ${times[starts - 1].toFixed(0)})`);
+  };
+  await median('Warm start');
+  await driver.page.evaluate(() => navigator.serviceWorker.ready);
+  await context.setOffline(true);
+  await median('Offline start');
 } finally {
   await close(context);
   server.close();

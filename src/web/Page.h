@@ -41,6 +41,15 @@ void page_openUrl(const char* url);
 // Waits for ever: the page shows that the program has ended.
 void page_endProgram(int status);
 
+// Waits. The browser's print dialog with the canvas as shown, alone on the
+// page; 0 once it has closed.
+int page_print();
+
+// Waits. An image file in the page's file system, decoded by the browser:
+// its size (`decode` 0), or its pixels at width by height into `pixels`
+// (0xAARRGGBB words), reduced while decoding. Returns an ImageProblem.
+int page_decodeImage(const char* path, int decode, int* width, int* height, std::uint32_t* pixels);
+
 // The About dialog's window, with its texts, in front.
 void page_aboutShow(const char* caption, const char* maker, const char* mail, const char* web);
 void page_aboutClose();

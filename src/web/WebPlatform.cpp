@@ -43,3 +43,38 @@ void WebPlatform::endProgram(int status)
 {
     page_endProgram(status);
 }
+
+PrintResult WebPlatform::printImage(const CanvasImage&)
+{
+    page_print();
+    // The browser does not say whether the dialog printed or was cancelled.
+    return {PrintOutcome::Printed, {}};
+}
+
+namespace {
+
+ImageProblem problemOf(int code)
+{
+    if (code < 0 || code > static_cast<int>(ImageProblem::Unreadable)) return ImageProblem::Damaged;
+    return static_cast<ImageProblem>(code);
+}
+
+}  // namespace
+
+DecodedImage WebPlatform::imageSize(const std::filesystem::path& file)
+{
+    DecodedImage size;
+    size.problem = problemOf(page_decodeImage(file.c_str(), 0, &size.width, &size.height, nullptr));
+    return size;
+}
+
+DecodedImage WebPlatform::decodeImage(const std::filesystem::path& file, int width, int height)
+{
+    DecodedImage image;
+    image.pixels.resize(static_cast<std::size_t>(width) * height);
+    image.width = width;
+    image.height = height;
+    image.problem = problemOf(page_decodeImage(file.c_str(), 1, &image.width, &image.height, image.pixels.data()));
+    if (image.problem != ImageProblem::None) image.pixels.clear();
+    return image;
+}

@@ -17,19 +17,12 @@ public:
     void openUrl(const std::string& url) override;
     ScreenSize screenSize() override;
     std::filesystem::path programFolder() override { return kProgramFolder; }
-    std::filesystem::path userPicturesFolder() override { return {}; }
+    // Kept in the browser like the artwork; the pages made from the child's
+    // own images go into its Pintaro folder, which the Open dialog shows.
+    std::filesystem::path userPicturesFolder() override { return "/pintaro/pics"; }
     void endProgram(int status) override;
-    // Printing and colouring pages are not part of the web edition yet: no
-    // key or drop reaches them.
-    PrintResult printImage(const CanvasImage&) override { return {PrintOutcome::NoPrinter, {}}; }
-    DecodedImage imageSize(const std::filesystem::path&) override { return notAnImage(); }
-    DecodedImage decodeImage(const std::filesystem::path&, int, int) override { return notAnImage(); }
-
-private:
-    static DecodedImage notAnImage()
-    {
-        DecodedImage none;
-        none.problem = ImageProblem::NotAnImage;
-        return none;
-    }
+    // The page prints the canvas as shown, which is the image.
+    PrintResult printImage(const CanvasImage& image) override;
+    DecodedImage imageSize(const std::filesystem::path& file) override;
+    DecodedImage decodeImage(const std::filesystem::path& file, int width, int height) override;
 };

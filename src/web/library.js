@@ -38,6 +38,23 @@ mergeInto(LibraryManager.library, {
     return Asyncify.handleSleep(() => Module['page'].endProgram(status));
   },
 
+  page_print: function () {
+    return Asyncify.handleAsync(() => Module['page'].print());
+  },
+  page_decodeImage: function (path, decode, width, height, pixels) {
+    return Asyncify.handleAsync(async () => {
+      const w = decode ? HEAP32[width >> 2] : 0;
+      const h = decode ? HEAP32[height >> 2] : 0;
+      const result = await Module['page'].decodeImage(UTF8ToString(path), w, h);
+      if (result.problem) return result.problem;
+      HEAP32[width >> 2] = result.width;
+      HEAP32[height >> 2] = result.height;
+      // The heap may have grown while the browser decoded: HEAPU32 is read now.
+      if (decode) HEAPU32.set(result.pixels, pixels >> 2);
+      return 0;
+    });
+  },
+
   page_aboutShow: function (caption, maker, mail, web) {
     Module['page'].about.show(UTF8ToString(caption), UTF8ToString(maker), UTF8ToString(mail), UTF8ToString(web));
   },

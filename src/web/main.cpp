@@ -6,6 +6,12 @@
 
 #include <emscripten/emscripten.h>
 
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <sys/stat.h>
+
 // The program lives as long as the page; the page calls in with each event
 // (see main.js), one call at a time.
 namespace {
@@ -23,6 +29,9 @@ const std::filesystem::path kSession = "/pintaro/session/state";
 
 int main()
 {
+    // The shipped pictures live in memory only: nothing is made beside them,
+    // so pages made from the child's images go to the folder that is kept.
+    chmod("/pintaro/pics", 0555);
     program = new Program;
     program->window.attach(program->form);
     // The screen is the window here, so the size check always passes.
@@ -49,11 +58,22 @@ EMSCRIPTEN_KEEPALIVE void pintaro_mouse(int phase, int button, int shift, float 
     if (phase == 2) form.Picture1_MouseUp(b, s, x, y);
 }
 
-// 0 undo, 1 redo.
+// 0 undo, 1 redo, 2 print.
 EMSCRIPTEN_KEEPALIVE void pintaro_key(int key)
 {
     if (key == 0) program->form.undo();
     if (key == 1) program->form.redo();
+    if (key == 2) program->form.PrintArtwork();
+}
+
+// Image files dropped or chosen, put in the page's file system; one path a line.
+EMSCRIPTEN_KEEPALIVE void pintaro_importPages(const char* paths)
+{
+    std::vector<std::filesystem::path> files;
+    std::istringstream lines(paths);
+    for (std::string line; std::getline(lines, line);)
+        if (!line.empty()) files.emplace_back(line);
+    program->form.ImportPages(files);
 }
 
 // 0 OK (and Enter, Escape or the close box), 1 the web link, 2 the mail link.

@@ -8,6 +8,7 @@ import http from 'node:http';
 import os from 'node:os';
 import path from 'node:path';
 import { createRequire } from 'node:module';
+import zlib from 'node:zlib';
 
 export const WIDTH = 685;
 export const HEIGHT = 557;
@@ -15,6 +16,7 @@ export const HEIGHT = 557;
 const TYPES = {
   '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.mjs': 'text/javascript', '.css': 'text/css',
   '.wasm': 'application/wasm', '.data': 'application/octet-stream', '.png': 'image/png', '.bmp': 'image/bmp',
+  '.webmanifest': 'application/manifest+json',
 };
 
 // The policy the page declares, sent as a header too, as a host would.
@@ -112,7 +114,7 @@ export class Driver {
 
   // The page position of canvas pixel (x, y)'s centre.
   async at(x, y) {
-    const box = await this.page.locator('canvas').boundingBox();
+    const box = await this.page.locator('canvas.canvas').boundingBox();
     return { x: box.x + (x + 0.5) * box.width / WIDTH, y: box.y + (y + 0.5) * box.height / HEIGHT };
   }
 
@@ -134,12 +136,22 @@ export class Driver {
   // The canvas as 0x00RRGGBB numbers, rows top down.
   async canvasPixels() {
     const data = await this.page.evaluate(() => {
-      const c = document.querySelector('canvas');
+      const c = document.querySelector('canvas.canvas');
       return Array.from(c.getContext('2d').getImageData(0, 0, c.width, c.height).data);
     });
     const out = new Array(WIDTH * HEIGHT);
     for (let i = 0; i < out.length; ++i) out[i] = (data[4 * i] << 16) | (data[4 * i + 1] << 8) | data[4 * i + 2];
     return out;
+  }
+
+  // Files dropped on the canvas, as from a file manager: [name, bytes] pairs.
+  async drop(files) {
+    const transfer = await this.page.evaluateHandle((list) => {
+      const t = new DataTransfer();
+      for (const [name, base64] of list) t.items.add(new File([Uint8Array.from(atob(base64), (c) => c.charCodeAt(0))], name));
+      return t;
+    }, files.map(([name, bytes]) => [name, Buffer.from(bytes).toString('base64')]));
+    await this.page.dispatchEvent('canvas.canvas', 'drop', { dataTransfer: transfer });
   }
 
   // Until the session has gone into the browser's storage.
@@ -159,4 +171,34 @@ export function bmpPixels(bytes) {
       out[y * WIDTH + x] = (bytes[at + 2] << 16) | (bytes[at + 1] << 8) | bytes[at];
     }
   return out;
+}
+
+// A PNG of width by height, pixel (x, y) black where ink(x, y), else white.
+export function png(width, height, ink) {
+  const chunk = (type, data) => {
+    const body = Buffer.concat([Buffer.from(type), data]);
+    const size = Buffer.alloc(4);
+    size.writeUInt32BE(data.length);
+    const crc = Buffer.alloc(4);
+    crc.writeUInt32BE(crc32(body));
+    return Buffer.concat([size, body, crc]);
+  };
+  const header = Buffer.alloc(13);
+  header.writeUInt32BE(width);
+  header.writeUInt32BE(height, 4);
+  header.set([8, 0, 0, 0, 0], 8);  // 8-bit grey
+  const rows = Buffer.alloc((width + 1) * height);
+  for (let y = 0; y < height; ++y)
+    for (let x = 0; x < width; ++x) rows[y * (width + 1) + 1 + x] = ink(x, y) ? 0 : 255;
+  return Buffer.concat([Buffer.from([0x89, 0x50, 0x4e, 0x47, 13, 10, 26, 10]), chunk('IHDR', header),
+    chunk('IDAT', zlib.deflateSync(rows)), chunk('IEND', Buffer.alloc(0))]);
+}
+
+function crc32(bytes) {
+  let c = ~0;
+  for (const b of bytes) {
+    c ^= b;
+    for (let k = 0; k < 8; ++k) c = (c >>> 1) ^ (0xedb88320 & -(c & 1));
+  }
+  return ~c >>> 0;
 }

@@ -53,16 +53,25 @@ export function download(FS, path) {
   setTimeout(() => URL.revokeObjectURL(url), 10000);
 }
 
-// A picture chosen with the browser's own file picker, copied into the
-// page's file system so the program's own check reads it.
-function fromDevice(FS) {
+// Files chosen with the browser's own file picker, which on a phone or
+// tablet offers the camera too. One BMP is a picture to open: it is copied
+// into the page's file system so the program's own check reads it. Other
+// images become colouring pages (`importImages`) and the Open dialog closes
+// as cancelled (null); nothing chosen leaves it open (undefined).
+function fromDevice(FS, importImages) {
   return new Promise((resolve) => {
     const input = element('input');
     input.type = 'file';
-    input.accept = '.bmp,image/bmp';
+    input.accept = 'image/*,.bmp,.svg';
+    input.multiple = true;
     input.addEventListener('change', async () => {
-      const file = input.files[0];
-      if (!file) return resolve(null);
+      const files = [...input.files];
+      if (!files.length) return resolve();
+      if (files.length > 1 || !/\.bmp$/i.test(files[0].name)) {
+        importImages(files);
+        return resolve(null);
+      }
+      const file = files[0];
       FS.mkdirTree('/device');
       const path = join('/device', file.name);
       try {
@@ -75,12 +84,14 @@ function fromDevice(FS) {
       }
       resolve(path);
     });
-    input.addEventListener('cancel', () => resolve(null));
+    input.addEventListener('cancel', () => resolve());
     input.click();
   });
 }
 
-export function fileDialog(stage, FS, action, title, initDir) {
+// `page` gives what the dialogs reach beyond the program: importImages(files)
+// once the dialog has closed, and print().
+export function fileDialog(stage, FS, action, title, initDir, page) {
   return new Promise((resolve) => {
     // Where the program finds nowhere to write, the artwork folder's
     // storage gives the reason when the save is tried.
@@ -139,10 +150,12 @@ export function fileDialog(stage, FS, action, title, initDir) {
     const extras = element('div', 'buttons extras');
     if (action === OPEN)
       extras.append(button('From this device\u2026', async () => {
-        const path = await fromDevice(FS);
-        if (path) finish(path);
+        const path = await fromDevice(FS, page.importImages);
+        if (path !== undefined) finish(path);
       }));
     extras.append(downloadButton);
+    // Where there is no keyboard for Ctrl+P, the artwork prints from here.
+    if (action !== OPEN) extras.append(button('Print', page.print));
     const update = () => {
       downloadButton.disabled = !(chosen() && isFile(FS, chosen()));
       for (const item of list.children) item.setAttribute?.('aria-selected', String(item.getAttribute('aria-label') === nameBox.value));

@@ -6,6 +6,7 @@ import { AboutWindow } from './about.js';
 import { colourDialog } from './colour.js';
 import { messageBox } from './dialogs.js';
 import { fileDialog } from './files.js';
+import { acceptDrops, decodeImage, importFiles } from './pages.js';
 import { Program } from './program.js';
 import { mountStorage, SessionKeeper } from './storage.js';
 import { MainWindow } from './window.js';
@@ -40,12 +41,43 @@ function openUrl(url) {
 }
 
 // Exit: no question, nothing saved; the page says so and can start afresh.
+// Installed, Pintaro has a window of its own, and Exit closes it.
 function endProgram() {
   session.forget();
   stage.hidden = true;
   document.getElementById('ended').hidden = false;
   document.getElementById('restart').focus();
+  if (matchMedia('(display-mode: standalone)').matches) session.syncing.then(() => window.close());
 }
+
+// The canvas alone on the page (pintaro.css's print rules), as shown now,
+// each pixel already a block of 4 by 4: a viewer or printer that smooths
+// what it enlarges then blurs only the blocks' edges, never their middles.
+const PRINT_SCALE = 4;
+function preparePrint() {
+  mainWindow.canvas.flush();
+  const source = document.querySelector('canvas.canvas');
+  const art = document.getElementById('print-art');
+  art.width = source.width * PRINT_SCALE;
+  art.height = source.height * PRINT_SCALE;
+  const context = art.getContext('2d', { alpha: false });
+  context.imageSmoothingEnabled = false;
+  context.drawImage(source, 0, 0, art.width, art.height);
+}
+window.addEventListener('beforeprint', preparePrint);
+function print() {
+  preparePrint();
+  window.print();
+  return Promise.resolve(0);
+}
+
+// Pages from the child's own images; the mark times a drop to the canvas.
+const pagesShown = () => {
+  mainWindow.canvas.flush();
+  performance.mark('pintaro-imported');
+};
+const importImages = (files) => program.idle().then(() => importFiles(program, files)).then(pagesShown);
+acceptDrops(program, pagesShown);
 document.getElementById('restart').addEventListener('click', async () => {
   await session.syncing;
   window.location.reload();
@@ -54,7 +86,10 @@ document.getElementById('restart').addEventListener('click', async () => {
 const page = {
   ...Object.fromEntries(['addControl', 'setEnabled', 'setBack', 'place', 'focus', 'showCanvas']
     .map((name) => [name, mainWindow[name].bind(mainWindow)])),
-  fileDialog: (action, title, initDir) => fileDialog(stage, program.module.FS, action, title, initDir),
+  fileDialog: (action, title, initDir) => fileDialog(stage, program.module.FS, action, title, initDir,
+    { importImages, print }),
+  decodeImage: (path, width, height) => decodeImage(program.module.FS, path, width, height),
+  print,
   colourDialog: (preset) => colourDialog(stage, preset),
   messageBox: (text, title, icon, buttons) => messageBox(stage, text, title, icon, buttons),
   openUrl,
@@ -65,7 +100,8 @@ const page = {
 document.addEventListener('keydown', (e) => {
   if (!(e.ctrlKey || e.metaKey) || e.altKey || document.querySelector('.modal-layer')) return;
   const key = e.key.toLowerCase();
-  const action = key === 'z' && !e.shiftKey ? 0 : (key === 'y' || (key === 'z' && e.shiftKey)) ? 1 : -1;
+  const action = key === 'z' && !e.shiftKey ? 0 : (key === 'y' || (key === 'z' && e.shiftKey)) ? 1
+    : key === 'p' && !e.shiftKey ? 2 : -1;
   if (action < 0) return;
   e.preventDefault();
   program.key(action);
@@ -87,4 +123,7 @@ createPintaro({
   mainWindow.canvas.flush();
   document.documentElement.dataset.state = 'ready';
   performance.mark('pintaro-ready');
+  // The whole site kept for starts with no network (sw.js).
+  navigator.serviceWorker?.register('sw.js', { updateViaCache: 'none' })
+    .catch((error) => console.warn('Pintaro: no offline copy', error));
 });

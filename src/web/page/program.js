@@ -5,6 +5,7 @@ export class Program {
   constructor() {
     this.module = null;
     this.busy = false;
+    this.current = null;
     this.afterCall = () => {};
   }
 
@@ -13,16 +14,21 @@ export class Program {
     this.busy = true;
     let done;
     try {
-      done = Promise.resolve(this.module.ccall(name, null, args.map(() => 'number'), args, { async: true }));
+      const types = args.map((a) => (typeof a === 'string' ? 'string' : 'number'));
+      done = Promise.resolve(this.module.ccall(name, null, types, args, { async: true }));
     } catch (error) {
       done = Promise.reject(error);
     }
-    return done.then(() => {
+    this.current = done.then(() => {
       this.busy = false;
       this.afterCall(name, args);
       return true;
     });
+    return this.current;
   }
+
+  // Once the call under way, if any, has ended.
+  idle() { return this.busy ? this.current.then(() => {}, () => {}) : Promise.resolve(); }
 
   click(id) { return this.call('pintaro_click', [id]); }
   mouse(phase, button, shift, x, y) { return this.call('pintaro_mouse', [phase, button, shift, x, y]); }

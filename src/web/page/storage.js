@@ -1,16 +1,17 @@
-// The program's files kept in the browser: the artwork folder and the
-// session, each an Emscripten file system kept in IndexedDB. Saving a file
+// The program's files kept in the browser: the artwork folder, the pages
+// made from the child's own images, and the session, each an Emscripten file system kept in IndexedDB. Saving a file
 // flushes it there at once (library.js); the session follows each change a
 // moment later, and at once when the page is hidden or closed.
 export const ARTWORK = '/pintaro/pics/mypics';
+export const PAGES = '/pintaro/pics/Pintaro';
 export const SESSION_FOLDER = '/pintaro/session';
 export const SESSION = `${SESSION_FOLDER}/state`;
 
-// Before the program starts: mounts both, and reads what the browser kept.
+// Before the program starts: mounts them, and reads what the browser kept.
 export function mountStorage(module) {
   const { FS } = module;
   const IDBFS = FS.filesystems.IDBFS;
-  for (const folder of [ARTWORK, SESSION_FOLDER]) {
+  for (const folder of [ARTWORK, PAGES, SESSION_FOLDER]) {
     FS.mkdirTree(folder);
     FS.mount(IDBFS, {}, folder);
   }
